@@ -1,0 +1,25 @@
+# The portable code and its tests on the host, under AddressSanitizer and UBSan.
+include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
+set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+add_compile_options(${sanitizers})
+add_link_options(${sanitizers})
+
+add_library(pelmora_portable STATIC ${PELMORA_PORTABLE_SOURCES} ${PELMORA_HOST_SOURCES})
+target_include_directories(pelmora_portable PUBLIC ${PELMORA_SOURCE_DIR}/src)
+pelmora_warnings(pelmora_portable)
+
+enable_testing()
+pelmora_add_googletest()
+file(GLOB support CONFIGURE_DEPENDS ${PELMORA_SOURCE_DIR}/tests/support/*.cpp)
+add_library(pelmora_test_support STATIC ${support})
+target_include_directories(pelmora_test_support PUBLIC ${PELMORA_SOURCE_DIR}/tests)
+target_link_libraries(pelmora_test_support PUBLIC pelmora_portable gtest)
+
+pelmora_test_folders(portable_folders ${PELMORA_SOURCE_DIR}/tests)
+foreach(folder ${portable_folders})
+  file(GLOB cpp CONFIGURE_DEPENDS ${PELMORA_SOURCE_DIR}/tests/${folder}/*.cpp)
+  add_executable(${folder}_tests ${cpp})
+  target_link_libraries(${folder}_tests PRIVATE pelmora_test_support gtest_main)
+  pelmora_warnings(${folder}_tests)
+  add_test(NAME ${folder}_tests COMMAND ${folder}_tests)
+endforeach()

@@ -1,0 +1,69 @@
+# The Windows program and all its tests; ctest runs them through the Wine wrapper.
+include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
+enable_language(RC)
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${PELMORA_SOURCE_DIR}/tools/wine-run;--prefix;${CMAKE_BINARY_DIR}/wine)
+add_compile_definitions(UNICODE _UNICODE NOMINMAX STRICT _WIN32_WINNT=0x0A00 WINVER=0x0A00
+                        PELMORA_VERSION_TEXT="${PROJECT_VERSION}")
+
+set(PELMORA_WINDOWS_LIBS ole32 oleaut32 uuid shell32 shlwapi comctl32 comdlg32 user32 gdi32
+                         advapi32 version wininet imagehlp uxtheme)
+
+# Portable and Windows code together; the native build keeps the portable part honest.
+add_library(pelmora_core STATIC ${PELMORA_PORTABLE_SOURCES} ${PELMORA_WINDOWS_SOURCES})
+target_include_directories(pelmora_core PUBLIC ${PELMORA_SOURCE_DIR}/src ${PELMORA_SOURCE_DIR}/res)
+target_link_libraries(pelmora_core PUBLIC ${PELMORA_WINDOWS_LIBS})
+pelmora_warnings(pelmora_core)
+
+set(PELMORA_RC ${PELMORA_SOURCE_DIR}/res/pelmora.rc)
+set_source_files_properties(${PELMORA_RC} PROPERTIES
+  OBJECT_DEPENDS "${PELMORA_SOURCE_DIR}/res/pelmora.exe.manifest;${PELMORA_SOURCE_DIR}/res/pelmora.ico;${PELMORA_SOURCE_DIR}/res/resource.h")
+
+add_executable(pelmora WIN32 ${PELMORA_SOURCE_DIR}/src/app/entry.cpp ${PELMORA_RC})
+target_link_libraries(pelmora PRIVATE pelmora_core)
+target_link_options(pelmora PRIVATE -municode -mwindows -s)
+pelmora_warnings(pelmora)
+
+# Release zip: the program, the menu script and the README.
+add_custom_target(release
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/release
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/release/pelmora.zip --format=zip
+          $<TARGET_FILE:pelmora> ${PELMORA_SOURCE_DIR}/res/ExecPel.htm ${PELMORA_SOURCE_DIR}/README.md
+  DEPENDS pelmora)
+
+# ---- tests ----
+enable_testing()
+pelmora_add_googletest()
+
+file(GLOB PELMORA_TEST_SUPPORT CONFIGURE_DEPENDS
+     ${PELMORA_SOURCE_DIR}/tests/support/*.cpp ${PELMORA_SOURCE_DIR}/tests/support/win/*.cpp)
+add_library(pelmora_test_support STATIC ${PELMORA_TEST_SUPPORT})
+target_include_directories(pelmora_test_support PUBLIC ${PELMORA_SOURCE_DIR}/tests)
+target_link_libraries(pelmora_test_support PUBLIC pelmora_core gtest)
+
+function(pelmora_windows_test name folder)
+  file(GLOB cpp CONFIGURE_DEPENDS ${folder}/*.cpp)
+  add_executable(${name} ${cpp} ${PELMORA_RC})
+  target_link_libraries(${name} PRIVATE pelmora_test_support gtest_main)
+  pelmora_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 900)
+endfunction()
+
+pelmora_test_folders(portable_folders ${PELMORA_SOURCE_DIR}/tests)
+foreach(folder ${portable_folders})
+  pelmora_windows_test(${folder}_tests ${PELMORA_SOURCE_DIR}/tests/${folder})
+endforeach()
+pelmora_test_folders(win_folders ${PELMORA_SOURCE_DIR}/tests/win)
+foreach(folder ${win_folders})
+  pelmora_windows_test(win_${folder}_tests ${PELMORA_SOURCE_DIR}/tests/win/${folder})
+endforeach()
+pelmora_test_folders(gui_folders ${PELMORA_SOURCE_DIR}/tests/gui)
+foreach(folder ${gui_folders})
+  pelmora_windows_test(gui_${folder}_tests ${PELMORA_SOURCE_DIR}/tests/gui/${folder})
+endforeach()
+
+# The shipped program itself: its imports and size.
+add_test(NAME exe_imports_and_size
+         COMMAND ${PELMORA_SOURCE_DIR}/tools/check-exe $<TARGET_FILE:pelmora>)
+set_tests_properties(exe_imports_and_size PROPERTIES TIMEOUT 60)

@@ -1,0 +1,41 @@
+// Program entry: store the command line, run a window-less action or open the main window.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "url/command_actions.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  using namespace pelmora;
+  Program().commandLineText = RawArgumentText(GetCommandLineW());
+
+  const StartRequest request = ClassifyCommandLine(Program().commandLineText);
+  if (request.action == StartAction::OpenLinkTarget) RunLnkCommand();
+  if (request.action == StartAction::AutoInternetShortcut) RunAutoCommand(request.argument);
+
+  // Drag and drop and the shell-link object need OLE on this thread.
+  if (FAILED(OleInitialize(nullptr))) return 1;
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  MainWindow* window = MainWindow::Open(instance, showCommand);
+  if (!window) {
+    OleUninitialize();
+    return 1;
+  }
+  HWND hwnd = window->Handle();
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // The main window is a dialog: Tab, mnemonics, Enter and Esc come from the dialog manager.
+    HWND active = GetActiveWindow();
+    if (active && IsDialogMessageW(active, &msg)) continue;
+    if (IsWindow(hwnd) && IsDialogMessageW(hwnd, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  OleUninitialize();
+  return static_cast<int>(msg.wParam);
+}

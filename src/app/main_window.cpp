@@ -1,0 +1,335 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/message_box.h"
+#include "app/program.h"
+#include "app/program_info.h"
+#include "app/system.h"
+#include "app/text_rules.h"
+#include "resource.h"
+#include "settings/settings.h"
+#include "shortcut/special_folders.h"
+
+namespace pelmora {
+namespace {
+
+constexpr const wchar_t* kShowCmdEntries[] = {L"通常のウィンドウ", L"最小化", L"最大化"};
+constexpr const wchar_t* kAllUsersTip = L"ﾃﾞｽｸﾄｯﾌﾟ、ｽﾀｰﾄｱｯﾌﾟ、ｽﾀｰﾄﾒﾆｭｰのみ有効";
+constexpr const wchar_t* kFlatButtonTips[10] = {
+    L"以下のﾌｫﾙﾀﾞを開く", L"以下のﾌｫﾙﾀﾞを開く", L"以下のﾌｫﾙﾀﾞを開く", L"このﾌｫﾙﾀﾞを開く",
+    L"このﾌｫﾙﾀﾞを開く",   L"このﾌｫﾙﾀﾞを開く",   L"このﾌｫﾙﾀﾞを開く",   L"ﾘﾝｸ先の親ﾌｫﾙﾀﾞまたはURLを開く",
+    L"ﾘﾝｸ先ﾊﾟｽ/URLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ", L"ﾘﾝｸ先ﾊﾟｽ/URLにｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け"};
+
+// The sub-folder combo and browse button that follow a destination's check box.
+struct SubFolderControls {
+  int combo, browse;
+};
+bool SubFolderOf(int destination, SubFolderControls& out) {
+  switch (destination) {
+    case 1: out = {IDC_CMB_STARTMENUPATH, IDC_BTN_BROWS + 2}; return true;
+    case 5: out = {IDC_CMB_FREEPATH, IDC_BTN_BROWS + 1}; return true;
+    case 6: out = {IDC_CMB_FAVORITESPATH, IDC_BTN_BROWS + 4}; return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+MainWindow* MainWindow::Open(HINSTANCE instance, int showCommand) {
+  HWND hwnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, DialogProc, 0);
+  if (!hwnd) return nullptr;
+  auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  if (window && !window->unloaded_) {
+    ShowWindow(hwnd, showCommand);
+    UpdateWindow(hwnd);
+  }
+  return window;
+}
+
+INT_PTR CALLBACK MainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    if (message == WM_INITDIALOG) {
+      auto* window = new MainWindow(hwnd);
+      SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(window));
+      window->Form_Load();
+      return TRUE;
+    }
+    auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!window) return FALSE;
+    if (message == WM_NCDESTROY) {
+      SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+      delete window;
+      return FALSE;
+    }
+    return window->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    // Nothing may unwind into the system's dispatcher; the window stays usable.
+    return FALSE;
+  }
+}
+
+INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
+      return FALSE;
+    case WM_CLOSE:
+      Form_Unload();
+      return TRUE;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->CtlID >= IDC_PIC_FLATBUTTON && item->CtlID < IDC_PIC_FLATBUTTON + 10) {
+        DrawFlatButton(*item);
+        return TRUE;
+      }
+      return FALSE;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: {
+      // The edit part of a sub-folder combo: window colour while enabled, button face when not.
+      HWND control = reinterpret_cast<HWND>(lParam);
+      HWND combo = GetParent(control);
+      for (int id : {IDC_CMB_STARTMENUPATH, IDC_CMB_FREEPATH, IDC_CMB_FAVORITESPATH}) {
+        if (combo == Control(id) || control == Control(id)) {
+          const int colour = ComboBackground(id);
+          HDC dc = reinterpret_cast<HDC>(wParam);
+          SetBkColor(dc, GetSysColor(colour));
+          SetTextColor(dc, GetSysColor(IsWindowEnabled(Control(id)) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+          return reinterpret_cast<INT_PTR>(colour == COLOR_WINDOW ? windowBrush_ : buttonFaceBrush_);
+        }
+      }
+      return FALSE;
+    }
+    case WM_DESTROY:
+      for (HICON& icon : flatIcons_) {
+        if (icon) DestroyIcon(icon);
+        icon = nullptr;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void MainWindow::OnCommand(int id, int code) {
+  if (id >= IDC_CHK_WHERE && id < IDC_CHK_WHERE + kDestinationCount) {
+    if (code == BN_CLICKED) chkWhere_Click(id - IDC_CHK_WHERE);
+    return;
+  }
+  if (id >= IDC_BTN_CLEAR && id < IDC_BTN_CLEAR + 2) {
+    if (code == BN_CLICKED) btnClear_Click(id - IDC_BTN_CLEAR);
+    return;
+  }
+  switch (id) {
+    case IDC_CHK_ALLUSERS:
+      if (code == BN_CLICKED) chkAllUsers_Click();
+      break;
+    case IDC_TXT_LNKPATH:
+      if (code == EN_CHANGE) txtLnkPath_Change();
+      break;
+    case IDC_TXT_SHORTCUTNAME:
+      if (code == EN_CHANGE) txtShortCutName_Change();
+      break;
+    case IDC_BTN_EXIT:
+      if (code == BN_CLICKED) btnExit_Click();
+      break;
+    case IDCANCEL:  // Esc and the close box of a dialog-based window
+      break;
+    default:
+      break;
+  }
+}
+
+HWND MainWindow::chkWhere(int index) const { return Control(IDC_CHK_WHERE + index); }
+HWND MainWindow::btnBrows(int index) const { return Control(IDC_BTN_BROWS + index); }
+HWND MainWindow::btnClear(int index) const { return Control(IDC_BTN_CLEAR + index); }
+HWND MainWindow::picFlatButton(int index) const { return Control(IDC_PIC_FLATBUTTON + index); }
+
+std::wstring MainWindow::Text(int id) const {
+  HWND control = Control(id);
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), length + 1)));
+  return text;
+}
+
+void MainWindow::SetText(int id, const std::wstring& text) { SetWindowTextW(Control(id), text.c_str()); }
+
+bool MainWindow::IsChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+
+void MainWindow::SetChecked(int id, bool checked) {
+  if (IsChecked(id) == checked) return;
+  CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+  OnCommand(id, BN_CLICKED);
+}
+
+int MainWindow::ComboBackground(int comboId) const {
+  return IsWindowEnabled(Control(comboId)) ? COLOR_WINDOW : COLOR_BTNFACE;
+}
+
+// ---- load and unload ----
+
+void MainWindow::Form_Load() {
+  windowBrush_ = GetSysColorBrush(COLOR_WINDOW);
+  buttonFaceBrush_ = GetSysColorBrush(COLOR_BTNFACE);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+  tips_.Create(hwnd_);
+
+  // 2. The caption is the product name of the program's version information.
+  const ProgramInfo info = ReadProgramInfo();
+  SetWindowTextW(hwnd_, info.productName.empty() ? kAppTitle : info.productName.c_str());
+  // 3. Run sizes.
+  for (const wchar_t* entry : kShowCmdEntries)
+    SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+  // 5. Let the window settle before the slower steps.
+  RunPendingMessages();
+  // 6. Nothing to create yet.
+  EnableWindow(Control(IDC_BTN_CREATE), FALSE);
+  Program().iconFile.clear();
+  Program().iconIndex = 0;
+  // 7. Files beside the program.
+  const std::wstring folder = ProgramFolder();
+  const std::wstring base = ProgramBaseName();
+  settingsFilePath_ = folder + base + L".ini";
+  urlIniPath_ = folder + L"Url.ini";
+  helpFilePath_ = GetPathKind(folder + base + L".hlp") == PathKind::File ? folder + base + L".hlp" : base + L".hlp";
+  // 8. Settings: the sub-folder combos follow their check boxes.
+  for (int destination : {1, 5, 6}) chkWhere_Click(destination);
+  // 9. System folders and the tools the presets and the shutdown guard name.
+  windowsFolder_ = GetWindowsFolder();
+  systemFolder_ = GetSystemFolder();
+  platformId_ = GetPlatformId();
+  const std::wstring& toolFolder = platformId_ == 1 ? windowsFolder_ : systemFolder_;
+  rundllPath_ = toolFolder + L"RUNDLL.EXE";
+  rundll32Path_ = toolFolder + L"RUNDLL32.EXE";
+  controlPath_ = toolFolder + L"CONTROL.EXE";
+  // 10. Tool buttons.
+  SetUpFlatButtons();
+  // 13. Destination folders and what is available here.
+  folders_ = PrepareSpecialFolders(hwnd_);
+  if (!folders_.allUsersAvailable) {
+    CheckDlgButton(hwnd_, IDC_CHK_ALLUSERS, BST_UNCHECKED);
+    EnableWindow(Control(IDC_CHK_ALLUSERS), FALSE);
+  }
+  if (!folders_.quickLaunchAvailable) {
+    CheckDlgButton(hwnd_, IDC_CHK_WHERE + 4, BST_UNCHECKED);
+    EnableWindow(chkWhere(4), FALSE);
+    EnableWindow(picFlatButton(4), FALSE);
+    if (flatIcons_[4]) {
+      DestroyIcon(flatIcons_[4]);
+      flatIcons_[4] = nullptr;
+    }
+  }
+  // 14. Tooltips.
+  tips_.Set(Control(IDC_CHK_ALLUSERS), kAllUsersTip);
+  SetDestinationTooltips();
+  tips_.Set(Control(IDC_BTN_URL), L"簡易URL生成ﾀﾞｲｱﾛｸﾞを表示");
+  tips_.Set(Control(IDC_BTN_SPECIAL), L"特殊ｼｮｰﾄｶｯﾄの作成");
+  tips_.Set(Control(IDC_BTN_ABOUT), L"ﾍﾟﾙﾓﾗについて...");
+  tips_.Set(Control(IDC_BTN_HELP), L"ｺﾝﾃｷｽﾄﾍﾙﾌﾟを表示");
+  UpdateCreateButton();
+}
+
+void MainWindow::SetDestinationTooltips() {
+  chkAllUsers_Click();
+  tips_.Set(chkWhere(3), folders_.sendTo);
+  tips_.Set(chkWhere(4), folders_.quickLaunch);
+  tips_.Set(chkWhere(6), folders_.favorites.empty() ? std::wstring() : folders_.favorites + L"...");
+}
+
+void MainWindow::SetUpFlatButtons() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  for (int i = 0; i < 10; ++i) {
+    const int icon = i < 7 ? IDI_FOLDER : (i == 7 ? IDI_TARGET : (i == 8 ? IDI_COPY : IDI_PASTE));
+    flatIcons_[i] = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON, size, size, 0));
+    tips_.Set(picFlatButton(i), kFlatButtonTips[i]);
+  }
+}
+
+void MainWindow::DrawFlatButton(const DRAWITEMSTRUCT& item) {
+  const int index = static_cast<int>(item.CtlID) - IDC_PIC_FLATBUTTON;
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+  HICON icon = flatIcons_[index];
+  if (!icon) return;
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  const int x = (item.rcItem.right - item.rcItem.left - size) / 2;
+  const int y = (item.rcItem.bottom - item.rcItem.top - size) / 2;
+  DrawIconEx(item.hDC, x, y, icon, size, size, 0, nullptr, DI_NORMAL);
+}
+
+void MainWindow::Form_Activate() { SetMessageBoxOwner(hwnd_); }
+
+void MainWindow::Form_Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  if (MessageBoxOwner() == hwnd_) SetMessageBoxOwner(nullptr);
+  DestroyWindow(hwnd_);
+  PostQuitMessage(0);
+}
+
+// ---- shortcut information and destinations ----
+
+void MainWindow::UpdateCreateButton() {
+  bool anyDestination = false;
+  for (int i = 0; i < kDestinationCount; ++i) anyDestination = anyDestination || IsChecked(IDC_CHK_WHERE + i);
+  const bool enable = !TrimSpaces(Text(IDC_TXT_LNKPATH)).empty() &&
+                      !TrimSpaces(Text(IDC_TXT_SHORTCUTNAME)).empty() && anyDestination;
+  EnableWindow(Control(IDC_BTN_CREATE), enable);
+}
+
+void MainWindow::txtLnkPath_Change() { UpdateCreateButton(); }
+void MainWindow::txtShortCutName_Change() { UpdateCreateButton(); }
+
+void MainWindow::chkWhere_Click(int index) {
+  SubFolderControls sub{};
+  if (SubFolderOf(index, sub)) {
+    const BOOL enable = IsChecked(IDC_CHK_WHERE + index);
+    EnableWindow(Control(sub.combo), enable);
+    EnableWindow(Control(sub.browse), enable);
+    InvalidateRect(Control(sub.combo), nullptr, TRUE);
+  }
+  UpdateCreateButton();
+}
+
+void MainWindow::chkAllUsers_Click() {
+  const bool all = IsChecked(IDC_CHK_ALLUSERS);
+  auto withDots = [](const std::wstring& folder) { return folder.empty() ? folder : folder + L"..."; };
+  tips_.Set(chkWhere(0), all ? folders_.commonDesktop : folders_.desktop);
+  tips_.Set(chkWhere(1), withDots(all ? folders_.commonPrograms : folders_.programs));
+  tips_.Set(chkWhere(2), all ? folders_.commonStartup : folders_.startup);
+}
+
+void MainWindow::ClearIconPreview() {
+  SendDlgItemMessageW(hwnd_, IDC_PIC_ICON, STM_SETICON, 0, 0);
+  tips_.Set(Control(IDC_PIC_ICON), L"");
+}
+
+void MainWindow::btnClear_Click(int index) {
+  if (index == 0) {
+    for (int id : {IDC_TXT_SHORTCUTNAME, IDC_TXT_LNKPATH, IDC_TXT_OPTION, IDC_TXT_WRKPATH, IDC_TXT_COMMENT})
+      SetText(id, L"");
+    SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+    ClearIconPreview();
+    // The icon index keeps its value: it means nothing without a file.
+    Program().iconFile.clear();
+  } else {
+    SetChecked(IDC_CHK_ALLUSERS, false);
+    for (int i = 0; i < kDestinationCount; ++i) SetChecked(IDC_CHK_WHERE + i, false);
+  }
+}
+
+void MainWindow::btnExit_Click() { Form_Unload(); }
+
+}  // namespace pelmora

@@ -1,0 +1,80 @@
+// frmMain: the program's one long-lived window. It owns the shortcut being prepared (held in
+// its controls), the resolved destination folders and the recent sub-folder lists.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "chrome/tool_tips.h"
+#include "shortcut/destinations.h"
+
+namespace pelmora {
+
+class MainWindow {
+ public:
+  // Creates the window, runs its load sequence (which takes `commandLineText` as the start-up
+  // target when it is not empty) and shows it. The window deletes itself when it unloads.
+  static MainWindow* Open(HINSTANCE instance, int showCommand);
+
+  HWND Handle() const { return hwnd_; }
+  HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+  HWND chkWhere(int index) const;
+  HWND btnBrows(int index) const;
+  HWND btnClear(int index) const;
+  HWND picFlatButton(int index) const;
+
+  std::wstring Text(int id) const;
+  void SetText(int id, const std::wstring& text);
+  bool IsChecked(int id) const;
+  // Ticks or clears a check box; a change runs its click handling as a user's click would.
+  void SetChecked(int id, bool checked);
+  std::wstring ToolTipOf(int id) const { return tips_.Get(Control(id)); }
+  // COLOR_WINDOW or COLOR_BTNFACE: the background the window paints a sub-folder combo with.
+  int ComboBackground(int comboId) const;
+
+  const SpecialFolders& Folders() const { return folders_; }
+  const std::wstring& SettingsFilePath() const { return settingsFilePath_; }
+  const std::wstring& UrlIniPath() const { return urlIniPath_; }
+  const std::wstring& HelpFilePath() const { return helpFilePath_; }
+  bool ExitAfterCreate() const { return exitAfterCreate_; }
+
+  // Event handlers, named after control and event.
+  void Form_Load();
+  void Form_Activate();
+  void Form_Unload();
+  void btnClear_Click(int index);
+  void btnExit_Click();
+  void chkWhere_Click(int index);
+  void chkAllUsers_Click();
+  void txtLnkPath_Change();
+  void txtShortCutName_Change();
+
+  void UpdateCreateButton();
+
+ private:
+  explicit MainWindow(HWND hwnd) : hwnd_(hwnd) {}
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(int id, int code);
+  void DrawFlatButton(const DRAWITEMSTRUCT& item);
+  void SetUpFlatButtons();
+  void SetDestinationTooltips();
+  void ClearIconPreview();
+
+  HWND hwnd_;
+  ToolTips tips_;
+  SpecialFolders folders_;
+  std::wstring settingsFilePath_, urlIniPath_, helpFilePath_;
+  std::wstring windowsFolder_, systemFolder_;
+  std::wstring rundllPath_, rundll32Path_, controlPath_;
+  int platformId_ = 2;
+  int windowsVersionCheck_ = 1;
+  bool exitAfterCreate_ = false;
+  bool unloaded_ = false;
+  HICON flatIcons_[10] = {};
+  HBRUSH windowBrush_ = nullptr;
+  HBRUSH buttonFaceBrush_ = nullptr;
+};
+
+}  // namespace pelmora

@@ -1,0 +1,25 @@
+// The program's message box: centred on the window that was activated last.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace pelmora {
+
+inline constexpr wchar_t kAppTitle[] = L"ペルモラ";
+
+// Every window of the program records itself here when it is activated.
+void SetMessageBoxOwner(HWND window);
+HWND MessageBoxOwner();
+
+// Shows `text` with the Windows style flags and returns the button pressed (IDOK, IDCANCEL,
+// IDYES, IDNO). An empty title means the program's title.
+int MessageBox(const std::wstring& text, UINT style, const std::wstring& title = {});
+
+// The one place a test answers in place of a person: while set, MessageBox asks the responder
+// instead of showing a box. Pass an empty function to show real boxes again.
+using MessageBoxResponder = std::function<int(const std::wstring& text, UINT style, const std::wstring& title)>;
+void SetMessageBoxResponder(MessageBoxResponder responder);
+
+}  // namespace pelmora

@@ -1,0 +1,3 @@
+pelmora_windows(
+  tool_tips.cpp
+)

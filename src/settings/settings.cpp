@@ -1,0 +1,10 @@
+#include "settings/settings.h"
+
+namespace pelmora {
+
+Settings& CurrentSettings() {
+  static Settings settings;
+  return settings;
+}
+
+}  // namespace pelmora

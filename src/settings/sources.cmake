@@ -1,0 +1,3 @@
+pelmora_portable(
+  settings.cpp
+)

@@ -1,0 +1,6 @@
+pelmora_portable(
+  destinations.cpp
+)
+pelmora_windows(
+  special_folders.cpp
+)

@@ -1,0 +1,11 @@
+#include "url/command_actions.h"
+
+#include <windows.h>
+
+namespace pelmora {
+
+void RunLnkCommand() { ExitProcess(0); }
+
+void RunAutoCommand(const std::wstring&) { ExitProcess(0); }
+
+}  // namespace pelmora

@@ -1,0 +1,12 @@
+// The two window-less command-line actions. Both end the process on every path.
+#pragma once
+#include <string>
+
+namespace pelmora {
+
+// /LNK: opens the folder of a shortcut's target with the target selected.
+[[noreturn]] void RunLnkCommand();
+// /AUTO: writes an internet shortcut without a window. `argument` is everything after "/AUTO".
+[[noreturn]] void RunAutoCommand(const std::wstring& argument);
+
+}  // namespace pelmora

@@ -1,0 +1,3 @@
+pelmora_windows(
+  command_actions.cpp
+)

@@ -1,0 +1,29 @@
+#include "win/text.h"
+
+#include <windows.h>
+
+namespace pelmora::win {
+
+std::wstring FromCodePage(unsigned codePage, std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  if (n <= 0) return {};
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
+  return out;
+}
+
+std::string ToCodePage(unsigned codePage, std::wstring_view text) {
+  if (text.empty()) return {};
+  const int n = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                    nullptr, nullptr);
+  if (n <= 0) return {};
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+std::string ToAnsi(std::wstring_view text) { return ToCodePage(CP_ACP, text); }
+std::wstring FromAnsi(std::string_view bytes) { return FromCodePage(CP_ACP, bytes); }
+
+}  // namespace pelmora::win

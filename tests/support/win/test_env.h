@@ -1,0 +1,62 @@
+// Helpers for tests that run against the real Windows APIs under Wine.
+#pragma once
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace pelmora::test {
+
+// True when running under Wine (ntdll exports wine_get_version).
+bool RunningUnderWine();
+
+// A fresh folder under the temporary folder, removed with everything in it at the end.
+class TempFolder {
+ public:
+  explicit TempFolder(const std::wstring& hint = L"t");
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::wstring& Path() const { return path_; }
+  // Path() + "\" + name.
+  std::wstring operator/(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+ private:
+  std::wstring path_;
+};
+
+// Removes a file or a folder tree; no error when it is missing.
+void RemoveTree(const std::wstring& path);
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+std::string ReadFileBytes(const std::wstring& path);
+bool FileExists(const std::wstring& path);
+
+// Answers the program's message boxes in place of a person, in order, and records what was
+// asked. With no answer left, it answers OK (for an OK box) or Cancel.
+class ScriptedMessageBoxes {
+ public:
+  struct Asked {
+    std::wstring text;
+    UINT style;
+    std::wstring title;
+  };
+  explicit ScriptedMessageBoxes(std::deque<int> answers = {});
+  ~ScriptedMessageBoxes();
+  void Answer(int button) { answers_.push_back(button); }
+  const std::vector<Asked>& Asks() const { return asks_; }
+
+ private:
+  std::deque<int> answers_;
+  std::vector<Asked> asks_;
+};
+
+// Lets the thread's pending messages run (paint, posted notifications).
+void Pump();
+
+}  // namespace pelmora::test
+
+namespace pelmora::test {
+// OLE and the common controls, as the program's entry sets them up; idempotent.
+void InitWindowsOnce();
+}  // namespace pelmora::test
