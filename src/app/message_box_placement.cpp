@@ -14,10 +14,14 @@ ScreenPoint PlaceMessageBox(const ScreenRect& owner, const ScreenRect& box, long
   ScreenPoint p;
   p.x = RoundEven(owner.left + (owner.right - owner.left) / 2.0 - boxWidth / 2.0);
   p.y = RoundEven(owner.top + (owner.bottom - owner.top) / 2.0 - boxHeight / 2.0);
+  return ClampOntoScreen(p, boxWidth, boxHeight, screenWidth, screenHeight);
+}
+
+ScreenPoint ClampOntoScreen(ScreenPoint p, long width, long height, long screenWidth, long screenHeight) {
   if (p.x < 0) p.x = 0;
-  if (p.x + boxWidth > screenWidth) p.x = screenWidth - boxWidth;
+  if (p.x + width > screenWidth) p.x = screenWidth - width;
   if (p.y < 0) p.y = 0;
-  if (p.y + boxHeight > screenHeight) p.y = RoundEven((screenHeight - boxHeight) * 0.9);
+  if (p.y + height > screenHeight) p.y = RoundEven((screenHeight - height) * 0.9);
   return p;
 }
 

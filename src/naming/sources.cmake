@@ -1,0 +1,3 @@
+pelmora_windows(
+  target_readers_pending.cpp
+)
