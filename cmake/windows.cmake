@@ -67,3 +67,11 @@ endforeach()
 add_test(NAME exe_imports_and_size
          COMMAND ${PELMORA_SOURCE_DIR}/tools/check-exe $<TARGET_FILE:pelmora>)
 set_tests_properties(exe_imports_and_size PROPERTIES TIMEOUT 60)
+
+# Test folders may add fixtures of their own (executables built with chosen resources, say)
+# in an extra.cmake beside their tests.
+file(GLOB PELMORA_TEST_EXTRAS CONFIGURE_DEPENDS ${PELMORA_SOURCE_DIR}/tests/win/*/extra.cmake
+     ${PELMORA_SOURCE_DIR}/tests/gui/*/extra.cmake)
+foreach(extra ${PELMORA_TEST_EXTRAS})
+  include(${extra})
+endforeach()
