@@ -1,6 +1,8 @@
 // The program's message box: centred on the window that was activated last.
 #pragma once
 #include <windows.h>
+// The program's own MessageBox below takes the name; the system's is called as MessageBoxW.
+#undef MessageBox
 
 #include <functional>
 #include <string>

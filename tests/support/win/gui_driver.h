@@ -1,0 +1,23 @@
+// Drives the real windows of the program the way a user would, for GUI tests.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace pelmora::test {
+
+// A mouse click on a button, check box or radio button (it toggles and notifies its parent).
+void Click(HWND button);
+// Replaces a field's text as typing would; the field notifies its parent of the change.
+void Type(HWND field, const std::wstring& text);
+std::wstring TextOf(HWND window);
+bool IsChecked(HWND button);
+bool IsEnabled(HWND window);
+
+// Runs `action`, which shows a real modal box; `onBox` is called with the box window once it is
+// up (found among the thread's visible windows by its caption) and closes it with IDOK.
+void WithRealBox(const std::wstring& caption, const std::function<void()>& action,
+                 const std::function<void(HWND box)>& onBox);
+
+}  // namespace pelmora::test

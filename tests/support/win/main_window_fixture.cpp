@@ -1,0 +1,28 @@
+#include "support/win/main_window_fixture.h"
+
+#include "app/program.h"
+#include "support/win/test_env.h"
+
+namespace pelmora::test {
+
+MainWindowSession::MainWindowSession(const std::wstring& commandLine) {
+  InitWindowsOnce();
+  Program() = ProgramState{};
+  Program().commandLineText = commandLine;
+  window_ = MainWindow::Open(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+  hwnd_ = window_ ? window_->Handle() : nullptr;
+  Pump();
+}
+
+void MainWindowSession::Close() {
+  if (IsOpen()) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+  // Unloading ends the program's message loop; a test keeps running on the same thread.
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  Pump();
+}
+
+MainWindowSession::~MainWindowSession() { Close(); }
+
+}  // namespace pelmora::test

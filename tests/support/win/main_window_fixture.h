@@ -1,0 +1,29 @@
+// Opens the real main window for a GUI test and closes it again, leaving no quit message.
+#pragma once
+#include <string>
+
+#include "app/main_window.h"
+
+namespace pelmora::test {
+
+class MainWindowSession {
+ public:
+  // `commandLine` is the argument text the program would have received.
+  explicit MainWindowSession(const std::wstring& commandLine = L"");
+  ~MainWindowSession();
+  MainWindowSession(const MainWindowSession&) = delete;
+  MainWindowSession& operator=(const MainWindowSession&) = delete;
+
+  MainWindow& Window() { return *window_; }
+  HWND Handle() const { return hwnd_; }
+  HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+  bool IsOpen() const { return IsWindow(hwnd_) != FALSE; }
+  // Closes the window as the user's close box would (settings are saved).
+  void Close();
+
+ private:
+  MainWindow* window_ = nullptr;
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace pelmora::test
