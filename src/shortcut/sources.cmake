@@ -3,4 +3,5 @@ pelmora_portable(
 )
 pelmora_windows(
   special_folders.cpp
+  sub_folder.cpp
 )
