@@ -8,8 +8,17 @@
 #include "app/system.h"
 #include "app/text_rules.h"
 #include "resource.h"
+#include "app/message_box_placement.h"
+#include "naming/derive_name.h"
+#include "naming/long_path.h"
 #include "settings/settings.h"
+#include "settings/settings_file.h"
+#include "shortcut/create_command.h"
+#include "shortcut/name_rules.h"
+#include "shortcut/recent_folders_win.h"
 #include "shortcut/special_folders.h"
+#include "url/classify_target.h"
+#include "url/internet_shortcut.h"
 
 namespace pelmora {
 namespace {
@@ -25,6 +34,14 @@ constexpr const wchar_t* kFlatButtonTips[10] = {
 struct SubFolderControls {
   int combo, browse;
 };
+int ComboOfList(RecentList which) {
+  switch (which) {
+    case RecentList::StartMenu: return IDC_CMB_STARTMENUPATH;
+    case RecentList::Favorites: return IDC_CMB_FAVORITESPATH;
+    default: return IDC_CMB_FREEPATH;
+  }
+}
+
 bool SubFolderOf(int destination, SubFolderControls& out) {
   switch (destination) {
     case 1: out = {IDC_CMB_STARTMENUPATH, IDC_BTN_BROWS + 2}; return true;
@@ -137,6 +154,10 @@ void MainWindow::OnCommand(int id, int code) {
     case IDC_BTN_EXIT:
       if (code == BN_CLICKED) btnExit_Click();
       break;
+    case IDC_BTN_CREATE:
+    case IDOK:  // Enter
+      if (code == BN_CLICKED && IsWindowEnabled(Control(IDC_BTN_CREATE))) btnCreate_Click();
+      break;
     case IDCANCEL:  // Esc and the close box of a dialog-based window
       break;
     default:
@@ -204,8 +225,8 @@ void MainWindow::Form_Load() {
   settingsFilePath_ = folder + base + L".ini";
   urlIniPath_ = folder + L"Url.ini";
   helpFilePath_ = GetPathKind(folder + base + L".hlp") == PathKind::File ? folder + base + L".hlp" : base + L".hlp";
-  // 8. Settings: the sub-folder combos follow their check boxes.
-  for (int destination : {1, 5, 6}) chkWhere_Click(destination);
+  // 8. Settings, the window position and the remembered destinations.
+  ApplySettings();
   // 9. System folders and the tools the presets and the shutdown guard name.
   windowsFolder_ = GetWindowsFolder();
   systemFolder_ = GetSystemFolder();
@@ -216,6 +237,8 @@ void MainWindow::Form_Load() {
   controlPath_ = toolFolder + L"CONTROL.EXE";
   // 10. Tool buttons.
   SetUpFlatButtons();
+  // 12. Recent sub-folders.
+  for (auto& list : recent_) LoadRecentFolders(list, Control(ComboOfList(list.Which())), settingsFilePath_);
   // 13. Destination folders and what is available here.
   folders_ = PrepareSpecialFolders(hwnd_);
   if (!folders_.allUsersAvailable) {
@@ -238,7 +261,153 @@ void MainWindow::Form_Load() {
   tips_.Set(Control(IDC_BTN_SPECIAL), L"特殊ｼｮｰﾄｶｯﾄの作成");
   tips_.Set(Control(IDC_BTN_ABOUT), L"ﾍﾟﾙﾓﾗについて...");
   tips_.Set(Control(IDC_BTN_HELP), L"ｺﾝﾃｷｽﾄﾍﾙﾌﾟを表示");
+  // 15. A first Start-menu and Favorites folder to offer.
+  if (recent_[0].Empty()) {
+    SetText(IDC_CMB_STARTMENUPATH, IsChecked(IDC_CHK_ALLUSERS) ? folders_.commonPrograms : folders_.programs);
+    RememberSubFolder(RecentList::StartMenu, IDC_CMB_STARTMENUPATH);
+  }
+  if (recent_[1].Empty()) {
+    SetText(IDC_CMB_FAVORITESPATH, folders_.favorites);
+    RememberSubFolder(RecentList::Favorites, IDC_CMB_FAVORITESPATH);
+  }
   UpdateCreateButton();
+  // 16. A target handed over on the command line.
+  if (!Program().commandLineText.empty()) TakeStartupTarget(Program().commandLineText);
+}
+
+void MainWindow::ApplySettings() {
+  const LoadedSettings loaded = LoadSettings(settingsFilePath_);
+  CurrentSettings() = loaded.settings;
+  if (loaded.windowLeftTop) {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    const ScreenPoint p = ClampOntoScreen({loaded.windowLeftTop->left, loaded.windowLeftTop->top},
+                                          r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CXSCREEN),
+                                          GetSystemMetrics(SM_CYSCREEN));
+    SetWindowPos(hwnd_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (loaded.boxStates) {
+    SetChecked(IDC_CHK_ALLUSERS, loaded.boxStates->AllUsers == 1);
+    for (int i = 0; i < kDestinationCount; ++i) SetChecked(IDC_CHK_WHERE + i, loaded.boxStates->where[i] == 1);
+  }
+  // The sub-folder combos follow their boxes whether or not the boxes changed.
+  for (int destination : {1, 5, 6}) chkWhere_Click(destination);
+  windowsVersionCheck_ = loaded.WindowsVersionCheck;
+}
+
+void MainWindow::RememberSubFolder(RecentList which, int comboId) {
+  RememberRecentFolder(recent_[static_cast<int>(which)], Control(comboId));
+}
+
+std::wstring MainWindow::DeriveShortcutName(const std::wstring& target) {
+  return pelmora::DeriveShortcutName(
+      target, Program().targetKind, CurrentSettings(),
+      [this](const std::wstring& status) {
+        SetText(IDC_TXT_SHORTCUTNAME, status);
+        RunPendingMessages();
+      },
+      [](std::wstring_view text) { return SanitizeShortcutName(text); });
+}
+
+void MainWindow::TakeStartupTarget(std::wstring text) {
+  if (CurrentSettings().ExitAfterCreate == 1) exitAfterCreate_ = true;
+  if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') text = text.substr(1, text.size() - 2);
+
+  std::wstring proposedName;
+  if (text.find(L"://") == std::wstring::npos) {
+    Program().targetKind = ClassifyTarget(text);
+  } else {
+    text = TrimTrailingSpaces(text);
+    const auto space = text.find(L' ');
+    if (space != std::wstring::npos) {
+      proposedName = SanitizeShortcutName(text.substr(space + 1));
+      text = text.substr(0, space);
+    }
+    Program().targetKind = ClassifyTarget(text);
+  }
+
+  const TargetKind kind = Program().targetKind;
+  if (IsFileSystemTarget(kind)) {
+    const std::wstring path = ExpandLongPathName(text);
+    if (path.empty()) {
+      MessageBox(L"長いファイル名の変換に失敗しました。\r\n\r\n対象のファイルを画面にドロップしてください。",
+                 MB_ICONEXCLAMATION | MB_OK);
+      return;
+    }
+    const std::wstring tail = ToUpper(path.size() >= 4 ? path.substr(path.size() - 4) : path);
+    if (tail == L".LNK") {
+      ReadShellLinkIntoForm(path);
+      SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
+      SelectDestinationOfFile(path);
+    } else if (tail == L".URL") {
+      InternetShortcut shortcut;
+      if (ReadInternetShortcut(path, shortcut)) {
+        SetText(IDC_TXT_LNKPATH, shortcut.url);
+        Program().iconFile = shortcut.iconFile;
+        Program().iconIndex = shortcut.iconIndex;
+      }
+      SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
+      SelectDestinationOfFile(path);
+    } else if (tail == L".BMP") {
+      ApplyNewTarget(path);
+    } else {
+      SetText(IDC_TXT_LNKPATH, path);
+      SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, kind));
+      SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
+      SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
+    }
+  } else if (kind == TargetKind::Url) {
+    SetText(IDC_TXT_LNKPATH, text);
+    SetText(IDC_TXT_SHORTCUTNAME, proposedName);
+    // The window is visible while a title is fetched.
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    RunPendingMessages();
+    if (proposedName.empty()) {
+      HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(text));
+      SetCursor(previous);
+    }
+  }
+  SendDlgItemMessageW(hwnd_, IDC_TXT_SHORTCUTNAME, EM_SETSEL, 0, -1);
+}
+
+void MainWindow::ApplyNewTarget(const std::wstring& target) {
+  SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(target));
+  SetText(IDC_TXT_LNKPATH, target);
+  SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(target, Program().targetKind));
+  Program().iconFile.clear();
+  Program().iconIndex = 0;
+  tips_.Set(Control(IDC_PIC_ICON), L"");
+  SetText(IDC_TXT_OPTION, L"");
+  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
+  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+}
+
+bool MainWindow::ReadShellLinkIntoForm(const std::wstring& linkPath) {
+  ShellLinkInfo info;
+  if (!link_.GetShellLinkInfo(linkPath, info)) return false;
+  SetText(IDC_TXT_LNKPATH, TrimAtNul(info.target));
+  SetText(IDC_TXT_WRKPATH, TrimAtNul(info.workingFolder));
+  SetText(IDC_TXT_OPTION, TrimAtNul(info.arguments));
+  SetText(IDC_TXT_COMMENT, TrimAtNul(info.comment));
+  // Only minimised and maximised are told apart; anything else is a normal window.
+  const int runSize = info.showCommand == SW_SHOWMINNOACTIVE ? 1 : info.showCommand == SW_SHOWMAXIMIZED ? 2 : 0;
+  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, runSize, 0);
+  Program().iconFile = TrimAtNul(info.iconFile);
+  Program().iconIndex = info.iconIndex;
+  return true;
+}
+
+void MainWindow::SelectDestinationOfFile(const std::wstring& shortcutPath) {
+  const DestinationOfFile d = FindDestinationOfFile(folders_, shortcutPath);
+  switch (d.kind) {
+    case DestinationKind::StartMenu: SetText(IDC_CMB_STARTMENUPATH, d.comboFolder); break;
+    case DestinationKind::Favorites: SetText(IDC_CMB_FAVORITESPATH, d.comboFolder); break;
+    case DestinationKind::Free: SetText(IDC_CMB_FREEPATH, d.comboFolder); break;
+    default: break;
+  }
+  SetChecked(IDC_CHK_ALLUSERS, d.allUsers);
+  for (int i = 0; i < kDestinationCount; ++i) SetChecked(IDC_CHK_WHERE + i, i == static_cast<int>(d.kind));
 }
 
 void MainWindow::SetDestinationTooltips() {
@@ -274,6 +443,17 @@ void MainWindow::Form_Activate() { SetMessageBoxOwner(hwnd_); }
 void MainWindow::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
+  std::optional<WindowLeftTop> position;
+  if (CurrentSettings().WindowPos == 1) {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    position = WindowLeftTop{r.left, r.top};
+  }
+  ShortcutFolderStates boxes;
+  boxes.AllUsers = IsChecked(IDC_CHK_ALLUSERS) ? 1 : 0;
+  for (int i = 0; i < kDestinationCount; ++i) boxes.where[i] = IsChecked(IDC_CHK_WHERE + i) ? 1 : 0;
+  SaveSettings(settingsFilePath_, CurrentSettings(), position, boxes);
+  for (const auto& list : recent_) SaveRecentFolders(list, settingsFilePath_);
   if (MessageBoxOwner() == hwnd_) SetMessageBoxOwner(nullptr);
   DestroyWindow(hwnd_);
   PostQuitMessage(0);
@@ -331,5 +511,7 @@ void MainWindow::btnClear_Click(int index) {
 }
 
 void MainWindow::btnExit_Click() { Form_Unload(); }
+
+void MainWindow::btnCreate_Click() { CreateShortcuts(*this); }
 
 }  // namespace pelmora

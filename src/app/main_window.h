@@ -8,6 +8,8 @@
 
 #include "chrome/tool_tips.h"
 #include "shortcut/destinations.h"
+#include "shortcut/recent_folders.h"
+#include "shortcut/shell_link.h"
 
 namespace pelmora {
 
@@ -38,11 +40,26 @@ class MainWindow {
   const std::wstring& UrlIniPath() const { return urlIniPath_; }
   const std::wstring& HelpFilePath() const { return helpFilePath_; }
   bool ExitAfterCreate() const { return exitAfterCreate_; }
+  const std::wstring& RundllPath() const { return rundllPath_; }
+  const std::wstring& Rundll32Path() const { return rundll32Path_; }
+  const ShellLink& Link() const { return link_; }
+  const RecentFolderList& Recent(RecentList which) const { return recent_[static_cast<int>(which)]; }
+  // After a shortcut was written into a sub-folder: it becomes the first of its recent list.
+  void RememberSubFolder(RecentList which, int comboId);
+
+  // Reads an existing .lnk into the shortcut information (not the name); false changes nothing.
+  bool ReadShellLinkIntoForm(const std::wstring& linkPath);
+  // Ticks the destination that holds an existing shortcut file, so that creating again
+  // overwrites it in place.
+  void SelectDestinationOfFile(const std::wstring& shortcutPath);
+  // The proposed name of a target of the current kind, showing the fetch status in the name field.
+  std::wstring DeriveShortcutName(const std::wstring& target);
 
   // Event handlers, named after control and event.
   void Form_Load();
   void Form_Activate();
   void Form_Unload();
+  void btnCreate_Click();
   void btnClear_Click(int index);
   void btnExit_Click();
   void chkWhere_Click(int index);
@@ -61,9 +78,16 @@ class MainWindow {
   void SetUpFlatButtons();
   void SetDestinationTooltips();
   void ClearIconPreview();
+  void ApplySettings();
+  void TakeStartupTarget(std::wstring text);
+  // Fills the fields for a new target (used for bitmap files).
+  void ApplyNewTarget(const std::wstring& target);
 
   HWND hwnd_;
   ToolTips tips_;
+  ShellLink link_;
+  RecentFolderList recent_[3] = {RecentFolderList(RecentList::StartMenu), RecentFolderList(RecentList::Favorites),
+                                 RecentFolderList(RecentList::Free)};
   SpecialFolders folders_;
   std::wstring settingsFilePath_, urlIniPath_, helpFilePath_;
   std::wstring windowsFolder_, systemFolder_;

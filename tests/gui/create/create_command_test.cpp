@@ -1,0 +1,376 @@
+// The main job end to end: the real window, real files, the real special folders of the prefix.
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "app/system.h"
+#include "resource.h"
+#include "shortcut/shell_link.h"
+#include "support/lnk_reader.h"
+#include "support/win/gui_driver.h"
+#include "support/win/main_window_fixture.h"
+#include "support/win/test_env.h"
+
+namespace pelmora {
+namespace {
+
+using test::Click;
+using test::MainWindowSession;
+using test::ScriptedMessageBoxes;
+using test::TempFolder;
+using test::Type;
+
+const wchar_t kAllCreated[] = L"ショートカットはすべて作成されました。";
+const wchar_t kSomeNotCreated[] = L"いくつかのショートカットが作成されませんでした。";
+
+std::wstring SettingsFile() { return ProgramFolder() + ProgramBaseName() + L".ini"; }
+
+std::wstring Unique(const std::wstring& stem) {
+  static int counter = 0;
+  return stem + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+}
+
+std::optional<test::LnkFile> ReadLink(const std::wstring& path) {
+  return test::ReadLnkFile(test::ReadFileBytes(path));
+}
+
+class CreateCommand : public testing::Test {
+ protected:
+  void SetUp() override { DeleteFileW(SettingsFile().c_str()); }
+  void TearDown() override {
+    for (const auto& path : cleanup_) test::RemoveTree(path);
+    DeleteFileW(SettingsFile().c_str());
+  }
+  // Removes the path at the end of the test.
+  std::wstring Later(const std::wstring& path) {
+    cleanup_.push_back(path);
+    return path;
+  }
+  void Fill(MainWindowSession& s, const std::wstring& target, const std::wstring& name) {
+    Type(s.Control(IDC_TXT_LNKPATH), target);
+    Type(s.Control(IDC_TXT_SHORTCUTNAME), name);
+  }
+  void Tick(MainWindowSession& s, DestinationKind kind) { s.Window().SetChecked(IDC_CHK_WHERE + static_cast<int>(kind), true); }
+  void Create(MainWindowSession& s) { Click(s.Control(IDC_BTN_CREATE)); }
+
+  std::vector<std::wstring> cleanup_;
+};
+
+TEST_F(CreateCommand, WritesEveryTickedDestinationAndRemembersTheSubFolders) {
+  TempFolder dir;
+  const std::wstring target = dir / L"メモ.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "memo"));
+  const std::wstring free = dir / L"links";
+  ASSERT_TRUE(CreateDirectoryW(free.c_str(), nullptr));
+  const std::wstring name = Unique(L"ペルモラ試験");
+  std::wstring startSub, desktopLink;
+  {
+    MainWindowSession s;
+    const SpecialFolders& f = s.Window().Folders();
+    const std::wstring group = Later(f.programs + L"\\" + Unique(L"PelmoraTest"));
+    startSub = group + L"\\道具";
+    desktopLink = Later(f.desktop + L"\\" + name + L".lnk");
+    Fill(s, target, name);
+    Type(s.Control(IDC_TXT_OPTION), L"-x \"y z\"");
+    Type(s.Control(IDC_TXT_WRKPATH), dir.Path());
+    Type(s.Control(IDC_TXT_COMMENT), L"コメント");
+    SendMessageW(s.Control(IDC_CMB_SHOWCMD), CB_SETCURSEL, 2, 0);
+    Program().iconFile = GetSystemFolder() + L"shell32.dll";
+    Program().iconIndex = 3;
+    Tick(s, DestinationKind::Desktop);
+    Tick(s, DestinationKind::StartMenu);
+    Tick(s, DestinationKind::Free);
+    Type(s.Control(IDC_CMB_STARTMENUPATH), startSub);
+    Type(s.Control(IDC_CMB_FREEPATH), free);
+
+    ScriptedMessageBoxes boxes({IDYES});
+    Create(s);
+    ASSERT_EQ(boxes.Asks().size(), 2u);
+    EXPECT_EQ(boxes.Asks()[0].text,
+              L"「スタートメニュー」には指定されたフォルダは存在しません。\r\n\r\n新規にフォルダを作成しますか？\r\n");
+    EXPECT_EQ(boxes.Asks()[0].style, 35u);
+    EXPECT_EQ(boxes.Asks()[1].text, kAllCreated);
+    EXPECT_EQ(boxes.Asks()[1].style, 64u);
+    EXPECT_EQ(boxes.Asks()[1].title, L"ペルモラ");
+  }  // closing saves the recent lists
+
+  for (const std::wstring& link : {desktopLink, startSub + L"\\" + name + L".lnk", free + L"\\" + name + L".lnk"}) {
+    const auto lnk = ReadLink(link);
+    ASSERT_TRUE(lnk) << testing::PrintToString(link);
+    EXPECT_EQ(lnk->TargetPath(), target);
+    EXPECT_EQ(lnk->arguments.value_or(L""), L"-x \"y z\"");
+    EXPECT_EQ(lnk->workingDir.value_or(L""), dir.Path());
+    EXPECT_EQ(lnk->name.value_or(L""), L"コメント");
+    EXPECT_EQ(lnk->iconLocation.value_or(L""), GetSystemFolder() + L"shell32.dll");
+    EXPECT_EQ(lnk->iconIndex, 3);
+    EXPECT_EQ(lnk->showCommand, 3u);  // maximised
+  }
+  wchar_t value[512];
+  GetPrivateProfileStringW(L"RecentDir", L"Start1", L"", value, 512, SettingsFile().c_str());
+  EXPECT_EQ(std::wstring(value), startSub);
+  GetPrivateProfileStringW(L"RecentDir", L"Free1", L"", value, 512, SettingsFile().c_str());
+  EXPECT_EQ(std::wstring(value), free);
+  GetPrivateProfileStringW(L"RecentDir", L"Start2", L"?", value, 512, SettingsFile().c_str());
+  EXPECT_EQ(std::wstring(value), L"");  // the start-up default moved down to position 2
+}
+
+TEST_F(CreateCommand, OverwriteQuestionAnswers) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  const std::wstring existing = dir / L"同名.lnk";
+  struct Case {
+    int answer;
+    bool replaced;
+    const wchar_t* summary;  // nullptr: none
+  } cases[] = {{IDNO, false, kSomeNotCreated}, {IDYES, true, kAllCreated}, {IDCANCEL, false, nullptr}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(test::WriteFileBytes(existing, "not a link"));
+    MainWindowSession s;
+    Fill(s, target, L"同名");
+    Tick(s, DestinationKind::Free);
+    Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+    ScriptedMessageBoxes boxes({c.answer});
+    Create(s);
+    ASSERT_GE(boxes.Asks().size(), 1u);
+    EXPECT_EQ(boxes.Asks()[0].text, L"「任意の場所」には同名のショートカットが既に存在します。\r\n\r\n上書きしますか？\r\n");
+    EXPECT_EQ(boxes.Asks()[0].style, 291u);
+    EXPECT_EQ(ReadLink(existing).has_value(), c.replaced) << c.answer;
+    if (c.summary) {
+      ASSERT_EQ(boxes.Asks().size(), 2u);
+      EXPECT_EQ(boxes.Asks()[1].text, c.summary);
+    } else {
+      EXPECT_EQ(boxes.Asks().size(), 1u);
+    }
+  }
+}
+
+TEST_F(CreateCommand, CancelAtTheSecondOverwriteKeepsTheFirstFileAndShowsNoSummary) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  const std::wstring favorites = dir / L"fav";
+  CreateDirectoryW(favorites.c_str(), nullptr);
+  const std::wstring name = Unique(L"cancel");
+  MainWindowSession s;
+  const std::wstring desktopLink = Later(s.Window().Folders().desktop + L"\\" + name + L".lnk");
+  ASSERT_TRUE(test::WriteFileBytes(desktopLink, "old"));
+  ASSERT_TRUE(test::WriteFileBytes(favorites + L"\\" + name + L".lnk", "old"));
+  Fill(s, target, name);
+  Tick(s, DestinationKind::Desktop);
+  Tick(s, DestinationKind::Favorites);
+  Type(s.Control(IDC_CMB_FAVORITESPATH), favorites);
+  ScriptedMessageBoxes boxes({IDYES, IDCANCEL});
+  Create(s);
+  ASSERT_EQ(boxes.Asks().size(), 2u);
+  EXPECT_TRUE(boxes.Asks()[1].text.starts_with(L"「お気に入り」"));
+  EXPECT_TRUE(ReadLink(desktopLink));
+  EXPECT_FALSE(ReadLink(favorites + L"\\" + name + L".lnk"));
+  EXPECT_TRUE(s.IsOpen());
+}
+
+TEST_F(CreateCommand, MissingSubFolderAnswers) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  const std::wstring missing = dir / L"新しい\\フォルダ";
+  struct Case {
+    int answer;
+    size_t asks;
+  } cases[] = {{IDNO, 2}, {IDCANCEL, 1}, {IDYES, 2}};
+  for (const auto& c : cases) {
+    MainWindowSession s;
+    Fill(s, target, L"x");
+    Tick(s, DestinationKind::Free);
+    Type(s.Control(IDC_CMB_FREEPATH), missing);
+    ScriptedMessageBoxes boxes({c.answer});
+    Create(s);
+    ASSERT_EQ(boxes.Asks().size(), c.asks) << c.answer;
+    EXPECT_EQ(boxes.Asks()[0].text,
+              L"「任意の場所」には指定されたフォルダは存在しません。\r\n\r\n新規にフォルダを作成しますか？\r\n");
+    EXPECT_EQ(GetPathKind(missing) == PathKind::Folder, c.answer == IDYES);
+    if (c.asks == 2) EXPECT_EQ(boxes.Asks()[1].text, c.answer == IDYES ? kAllCreated : kSomeNotCreated);
+  }
+}
+
+TEST_F(CreateCommand, PathsUpTo255AnsiBytesAreWrittenLongerOnesRefused) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  const std::wstring folder = dir.Path() + L"\\";
+  // Double-byte names: each "あ" is two bytes in code page 932.
+  const size_t fixed = folder.size() + 4;  // ASCII folder and ".lnk"
+  for (size_t bytes : {255u, 256u}) {
+    const size_t room = bytes - fixed;
+    std::wstring name(room / 2, L'あ');
+    if (room % 2) name += L"x";
+    MainWindowSession s;
+    Fill(s, target, name);
+    Tick(s, DestinationKind::Free);
+    Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+    ScriptedMessageBoxes boxes;
+    Create(s);
+    const std::wstring path = folder + name + L".lnk";
+    if (bytes == 255) {
+      EXPECT_TRUE(ReadLink(path)) << bytes;
+      ASSERT_EQ(boxes.Asks().size(), 1u);
+      EXPECT_EQ(boxes.Asks()[0].text, kAllCreated);
+    } else {
+      EXPECT_FALSE(test::FileExists(path));
+      ASSERT_EQ(boxes.Asks().size(), 2u);
+      EXPECT_EQ(boxes.Asks()[0].text, L"ショートカットファイルのパスが長すぎます。\r\n\r\n" + path);
+      EXPECT_EQ(boxes.Asks()[0].style, 48u);
+      EXPECT_EQ(boxes.Asks()[1].text, kSomeNotCreated);
+    }
+  }
+}
+
+TEST_F(CreateCommand, ShutdownShortcutsStayOutOfStartup) {
+  const std::wstring name = Unique(L"shutdown");
+  for (bool withDesktop : {true, false}) {
+    MainWindowSession s;
+    const SpecialFolders& f = s.Window().Folders();
+    const std::wstring desktopLink = Later(f.desktop + L"\\" + name + L".lnk");
+    DeleteFileW(desktopLink.c_str());
+    Fill(s, s.Window().Rundll32Path(), name);
+    Type(s.Control(IDC_TXT_OPTION), L"shell32.dll,SHExitWindowsEx 1");
+    if (withDesktop) Tick(s, DestinationKind::Desktop);
+    Tick(s, DestinationKind::Startup);
+    ScriptedMessageBoxes boxes;
+    Create(s);
+    EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + 2)));
+    EXPECT_FALSE(test::FileExists(f.startup + L"\\" + name + L".lnk"));
+    EXPECT_EQ(test::FileExists(desktopLink), withDesktop);
+    ASSERT_EQ(boxes.Asks().size(), 1u);
+    EXPECT_EQ(boxes.Asks()[0].text, withDesktop ? kAllCreated : kSomeNotCreated);
+    EXPECT_EQ(test::IsEnabled(s.Control(IDC_BTN_CREATE)), withDesktop);
+  }
+}
+
+TEST_F(CreateCommand, AllUsersAppliesToDesktopAndStartupOnly) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  const std::wstring name = Unique(L"all");
+  MainWindowSession s;
+  const SpecialFolders& f = s.Window().Folders();
+  ASSERT_TRUE(f.allUsersAvailable);
+  const std::wstring expected[] = {Later(f.commonDesktop + L"\\" + name + L".lnk"),
+                                   Later(f.sendTo + L"\\" + name + L".lnk"),
+                                   Later(f.favorites + L"\\" + name + L".lnk")};
+  Fill(s, target, name);
+  s.Window().SetChecked(IDC_CHK_ALLUSERS, true);
+  Tick(s, DestinationKind::Desktop);
+  Tick(s, DestinationKind::Sendto);
+  Tick(s, DestinationKind::Favorites);
+  Type(s.Control(IDC_CMB_FAVORITESPATH), f.favorites);
+  ScriptedMessageBoxes boxes;
+  Create(s);
+  for (const auto& path : expected) EXPECT_TRUE(ReadLink(path)) << testing::PrintToString(path);
+  EXPECT_FALSE(test::FileExists(f.desktop + L"\\" + name + L".lnk"));
+}
+
+TEST_F(CreateCommand, AFolderNamedLikeTheShortcutIsNoReasonToAsk) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  ASSERT_TRUE(CreateDirectoryW((dir / L"x.lnk").c_str(), nullptr));
+  MainWindowSession s;
+  Fill(s, target, L"x");
+  Tick(s, DestinationKind::Free);
+  Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+  ScriptedMessageBoxes boxes;
+  Create(s);
+  ASSERT_EQ(boxes.Asks().size(), 1u);
+  EXPECT_EQ(boxes.Asks()[0].text, kSomeNotCreated);
+  EXPECT_EQ(GetPathKind(dir / L"x.lnk"), PathKind::Folder);
+}
+
+TEST_F(CreateCommand, ValidationStopsBeforeAnythingIsWritten) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  struct Case {
+    const wchar_t* target;
+    const wchar_t* name;
+    const wchar_t* message;
+    int focus;
+  } cases[] = {
+      {L"", L"x", L"リンク先パスとショートカット名は必須です。", IDC_TXT_SHORTCUTNAME},
+      {L"C:\\no\\such\\file.txt", L"x", L"リンク先のファイルまたはフォルダが存在しないか、\r\nURL文字列として正しくありません。",
+       IDC_TXT_LNKPATH},
+      {target.c_str(), L"a/b", L"ショートカット名に \\ / : * ? \" < > | は使えません。", IDC_TXT_SHORTCUTNAME},
+      {target.c_str(), L"a\tb:", L"ショートカット名に不正な文字（改行コード等）が含まれています。", IDC_TXT_SHORTCUTNAME},
+      {target.c_str(), L"Com1", L"このショートカット名は予約デバイス名のため、使用できません。", IDC_TXT_SHORTCUTNAME},
+  };
+  for (const auto& c : cases) {
+    MainWindowSession s;
+    Tick(s, DestinationKind::Free);
+    Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+    Fill(s, c.target, c.name);
+    ScriptedMessageBoxes boxes;
+    s.Window().btnCreate_Click();
+    ASSERT_EQ(boxes.Asks().size(), 1u) << testing::PrintToString(std::wstring(c.name));
+    EXPECT_EQ(boxes.Asks()[0].text, c.message);
+    EXPECT_EQ(boxes.Asks()[0].style, 48u);
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == s.Control(c.focus)) << testing::PrintToString(std::wstring(c.name));
+  }
+  EXPECT_EQ(test::ReadFileBytes(dir / L"x.lnk"), "");
+}
+
+TEST_F(CreateCommand, LinkToAPathOutsideTheAnsiCodePageRoundTrips) {
+  TempFolder dir;
+  const std::wstring target = dir / L"Café 😀 ß";
+  ASSERT_TRUE(CreateDirectoryW(target.c_str(), nullptr));
+  MainWindowSession s;
+  Fill(s, target, L"café");
+  Tick(s, DestinationKind::Free);
+  Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+  ScriptedMessageBoxes boxes;
+  Create(s);
+  const auto lnk = ReadLink(dir / L"café.lnk");
+  ASSERT_TRUE(lnk);
+  EXPECT_EQ(lnk->TargetPath(), target);
+  ShellLinkInfo info;
+  ASSERT_TRUE(s.Window().Link().GetShellLinkInfo(dir / L"café.lnk", info));
+  EXPECT_EQ(info.target, target);
+}
+
+// A link handed over on the command line fills the form and ticks the destination holding it.
+TEST_F(CreateCommand, StartedWithALinkTicksItsDestination) {
+  TempFolder dir;
+  const std::wstring target = dir / L"app.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  ShellLink link;
+  std::wstring startSub, commonStartup;
+  {
+    MainWindowSession probe;
+    startSub = Later(probe.Window().Folders().programs + L"\\" + Unique(L"sub"));
+    commonStartup = probe.Window().Folders().commonStartup;
+  }
+  ASSERT_TRUE(CreateDirectoryW(startSub.c_str(), nullptr));
+  const std::wstring inStart = startSub + L"\\リンク.lnk";
+  ASSERT_TRUE(link.CreateShellLink(inStart, target, dir.Path(), L"/a", L"", 0, SW_SHOWMINNOACTIVE, L"説明"));
+  {
+    MainWindowSession s(L"\"" + inStart + L"\"");
+    EXPECT_EQ(test::TextOf(s.Control(IDC_TXT_LNKPATH)), target);
+    EXPECT_EQ(test::TextOf(s.Control(IDC_TXT_WRKPATH)), dir.Path());
+    EXPECT_EQ(test::TextOf(s.Control(IDC_TXT_OPTION)), L"/a");
+    EXPECT_EQ(test::TextOf(s.Control(IDC_TXT_COMMENT)), L"説明");
+    EXPECT_EQ(test::TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"リンク");
+    EXPECT_EQ(test::TextOf(s.Control(IDC_CMB_STARTMENUPATH)), startSub);
+    EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_ALLUSERS)));
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(test::IsChecked(s.Control(IDC_CHK_WHERE + i)), i == 1) << i;
+    if (!test::RunningUnderWine())
+      EXPECT_EQ(SendMessageW(s.Control(IDC_CMB_SHOWCMD), CB_GETCURSEL, 0, 0), 1);
+  }
+  const std::wstring inCommonStartup = Later(commonStartup + L"\\" + Unique(L"common") + L".lnk");
+  ASSERT_TRUE(link.CreateShellLink(inCommonStartup, target, L"", L"", L"", 0, SW_SHOW, L""));
+  MainWindowSession s(L"\"" + inCommonStartup + L"\"");
+  EXPECT_TRUE(test::IsChecked(s.Control(IDC_CHK_WHERE + 2)));
+  EXPECT_TRUE(test::IsChecked(s.Control(IDC_CHK_ALLUSERS)));
+  EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + 0)));
+}
+
+}  // namespace
+}  // namespace pelmora
