@@ -28,6 +28,28 @@ class LnkBuilder {
   std::string bytes_;
 };
 
+// A file-system entry item (without its size field): type, attributes and the short ANSI name,
+// then an extension block holding the long name, whose offset closes the item.
+std::string FileEntry(unsigned char type, const std::string& shortName, unsigned version, const std::u16string& longName) {
+  LnkBuilder item;
+  item.Raw(std::string(1, static_cast<char>(type)) + std::string(11, '\0'));
+  item.Raw(shortName + std::string(shortName.size() % 2 ? 1 : 2, '\0'));
+  const std::size_t blockOffset = 2 + item.Bytes().size();  // counted from the size field
+  LnkBuilder block;
+  block.U16(0);  // size, filled in below
+  block.U16(version);
+  block.U32(version ? 0xBEEF0004 : 0);
+  const std::size_t nameOffset = version >= 9 ? 46 : version >= 8 ? 42 : version >= 7 ? 38 : 20;
+  block.Raw(std::string(nameOffset - 8, '\x01'));
+  block.Utf16(longName);
+  block.U16(0);
+  block.U16(static_cast<unsigned>(blockOffset));
+  std::string bytes = block.Bytes();
+  bytes[0] = static_cast<char>(bytes.size() & 0xFF);
+  bytes[1] = static_cast<char>(bytes.size() >> 8);
+  return item.Bytes() + bytes;
+}
+
 // A link to C:\Tools\app.exe with every string, a LinkInfo, an item list and an environment block.
 std::string SampleLink() {
   LnkBuilder b;
@@ -42,14 +64,16 @@ std::string SampleLink() {
   b.U32(7);                     // show command
   b.U16(0);                     // hot key
   b.Raw(std::string(10, '\0'));
-  // Item list: a volume item "C:\" and a file entry "app.exe" without extension block.
+  // Item list: a volume item "C:\", a folder entry whose long name is in a version 9 extension
+  // block, and a file entry with a zero-tagged block as Wine writes it.
   const std::string volume = std::string("\x2F", 1) + "C:\\" + std::string(19, '\0');
-  const std::string entry = std::string("\x32\x00", 2) + std::string(10, '\0') + "app.exe" + std::string(1, '\0');
-  b.U16(static_cast<unsigned>(2 + volume.size() + 2 + entry.size() + 2));
-  b.U16(static_cast<unsigned>(2 + volume.size()));
-  b.Raw(volume);
-  b.U16(static_cast<unsigned>(2 + entry.size()));
-  b.Raw(entry);
+  const std::string folder = FileEntry(0x31, "TOOLS~1", 9, u"Tools \u00E9");
+  const std::string file = FileEntry(0x32, "APP~1.EXE", 0, u"app \U0001F600.exe");
+  b.U16(static_cast<unsigned>(2 + volume.size() + 2 + folder.size() + 2 + file.size() + 2));
+  for (const std::string* item : {&volume, &folder, &file}) {
+    b.U16(static_cast<unsigned>(2 + item->size()));
+    b.Raw(*item);
+  }
   b.U16(0);
   // LinkInfo with a local base path and an empty suffix.
   const std::string base = "C:\\Tools\\app.exe";
@@ -84,10 +108,13 @@ TEST(ReadLnkFile, ReadsEveryPartOfAHandMadeLink) {
   EXPECT_EQ(lnk->iconIndex, -3);
   EXPECT_EQ(lnk->fileSize, 1234u);
   EXPECT_TRUE(lnk->isUnicode);
-  EXPECT_EQ(lnk->idListItems.size(), 2u);
-  EXPECT_EQ(lnk->idListPath, L"C:\\app.exe");
+  EXPECT_EQ(lnk->idListItems.size(), 3u);
+  const std::wstring longPath = L"C:\\Tools \u00E9\\app \U0001F600.exe";
+  EXPECT_EQ(lnk->idListPath, longPath);
   EXPECT_EQ(lnk->localBasePath, L"C:\\Tools\\app.exe");
-  EXPECT_EQ(lnk->TargetPath(), L"C:\\Tools\\app.exe");
+  EXPECT_FALSE(lnk->localBasePathUnicode);
+  // The item list's Unicode names win over the ANSI local path.
+  EXPECT_EQ(lnk->TargetPath(), longPath);
   EXPECT_EQ(lnk->name, L"a comment \u00E9");
   EXPECT_FALSE(lnk->relativePath);
   EXPECT_EQ(lnk->workingDir, L"C:\\Tools");

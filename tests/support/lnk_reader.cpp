@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t kHeaderSize = 0x4C;
 constexpr unsigned char kLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
                                           0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
-constexpr std::string_view kFileEntryLongNameSignature("\x04\x00\xEF\xBE", 4);
+constexpr std::uint32_t kFileEntryExtensionSignature = 0xBEEF0004;
 
 // Little-endian reads that refuse to pass the end of their bytes.
 class Bytes {
@@ -52,16 +52,23 @@ class Bytes {
   std::string_view data_;
 };
 
-// The long name of a file-system entry item, from its 0xBEEF0004 extension block. Where the
-// name starts depends on the block's version: fixed fields grew with each Windows release.
+// The long name of a file-system entry item, from the extension block whose offset the item's
+// last two bytes give (counted from the item's size field). Where the name starts depends on the
+// block's version: fixed fields grew with each Windows release. Some writers leave version and
+// signature zero; their name sits where version 3 has it.
 std::optional<std::wstring> ExtensionLongName(std::string_view item) {
-  const std::size_t signature = item.find(kFileEntryLongNameSignature);
-  if (signature == std::string_view::npos || signature < 4) return std::nullopt;
   const Bytes bytes(item);
-  const std::size_t start = signature - 4;
+  if (item.size() < 2) return std::nullopt;
+  const auto blockOffset = bytes.U16(item.size() - 2);
+  if (!blockOffset || *blockOffset < 2) return std::nullopt;
+  const std::size_t start = *blockOffset - 2;  // `item` starts after the size field
   const auto blockSize = bytes.U16(start);
   const auto version = bytes.U16(start + 2);
-  if (!blockSize || !version || *version < 3 || !bytes.Has(start, *blockSize)) return std::nullopt;
+  const auto signature = bytes.U32(start + 4);
+  if (!blockSize || !version || !signature || !bytes.Has(start, *blockSize)) return std::nullopt;
+  const bool tagged = *signature == kFileEntryExtensionSignature && *version >= 3;
+  const bool untagged = *signature == 0 && *version == 0;
+  if (!tagged && !untagged) return std::nullopt;
   std::size_t nameOffset = *version >= 7 ? 38 : 20;
   if (*version >= 8) nameOffset += 4;
   if (*version >= 9) nameOffset += 4;
@@ -69,15 +76,20 @@ std::optional<std::wstring> ExtensionLongName(std::string_view item) {
 }
 
 // The path spelled by the file-system items of an item list: the volume item's drive, then each
-// file entry's long name (its primary name when it has no extension block).
+// file entry's long name (its primary name when it has no extension block). Empty when the list
+// does not start from a drive.
 std::wstring IdListPath(const std::vector<std::string>& items) {
   std::wstring path;
+  bool drive = false;
   for (const std::string& item : items) {
     if (item.empty()) continue;
     const unsigned type = static_cast<unsigned char>(item[0]);
     const Bytes bytes(item);
     if ((type & 0x70) == 0x20) {
-      if (auto drive = bytes.AnsiZ(1)) path = FromAnsiBytes(*drive);
+      const auto name = bytes.AnsiZ(1);
+      if (!name) return {};
+      path = FromAnsiBytes(*name);
+      drive = true;
     } else if ((type & 0x70) == 0x30) {
       std::optional<std::wstring> name = ExtensionLongName(item);
       if (!name) {
@@ -92,7 +104,7 @@ std::wstring IdListPath(const std::vector<std::string>& items) {
       path += *name;
     }
   }
-  return path;
+  return drive ? path : std::wstring();
 }
 
 bool ReadIdList(const Bytes& file, std::size_t& at, LnkFile& lnk) {
@@ -154,7 +166,9 @@ bool ReadString(const Bytes& file, std::size_t& at, bool unicode, std::optional<
   const std::size_t bytes = unicode ? *count * 2u : *count;
   if (!file.Has(at + 2, bytes)) return false;
   const std::string_view raw = file.Slice(at + 2, bytes);
-  out = unicode ? DecodeUtf16Bytes(raw, false) : FromAnsiBytes(raw);
+  std::wstring text = unicode ? DecodeUtf16Bytes(raw, false) : FromAnsiBytes(raw);
+  // The count should not include a terminating NUL, but some writers count one.
+  out = text.substr(0, text.find(L'\0'));
   at += 2 + bytes;
   return true;
 }
@@ -184,8 +198,11 @@ bool ReadExtraData(const Bytes& file, std::size_t at, LnkFile& lnk) {
 }  // namespace
 
 std::wstring LnkFile::TargetPath() const {
-  if (localBasePath) return *localBasePath + commonPathSuffix.value_or(L"");
+  const std::wstring suffix = commonPathSuffix.value_or(L"");
+  if (localBasePathUnicode) return *localBasePathUnicode + suffix;
+  // The ANSI local path loses what the code page cannot hold; the item list's names do not.
   if (!idListPath.empty()) return idListPath;
+  if (localBasePath) return *localBasePath + suffix;
   return environmentTarget.value_or(L"");
 }
 

@@ -35,7 +35,7 @@ struct LnkFile {
   bool isUnicode = false;
 
   // LinkTargetIDList: each item's bytes (without its size field), and the path its file-system
-  // items spell out (drive, then each entry's long name), empty when it holds none.
+  // items spell out (drive, then each entry's long name), empty unless it starts from a drive.
   std::vector<std::string> idListItems;
   std::wstring idListPath;
 
@@ -58,8 +58,8 @@ struct LnkFile {
   std::vector<std::uint32_t> extraBlocks;
   std::optional<std::wstring> environmentTarget;
 
-  // The target as the file spells it: LinkInfo's local base path and suffix, else the item
-  // list's path, else the environment block's target.
+  // The target as the file spells it: LinkInfo's Unicode local path, else the item list's path
+  // (its names are Unicode), else LinkInfo's ANSI local path, else the environment block's.
   std::wstring TargetPath() const;
 };
 
