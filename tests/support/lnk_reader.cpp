@@ -1,4 +1,5 @@
-#include "support/lnk_reader.h"
+// Included by its own folder's name so that the fuzz build can compile this file too.
+#include "lnk_reader.h"
 
 #include <string_view>
 
