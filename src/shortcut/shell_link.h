@@ -14,7 +14,7 @@ struct ShellLinkInfo {
   std::wstring arguments;
   std::wstring iconFile;
   int iconIndex = 0;
-  int showCommand = SW_SHOWNORMAL;
+  int showCommand = SW_SHOW;  // 5, 7 or 3: normal, minimised, maximised
   std::wstring comment;
 };
 
