@@ -95,6 +95,7 @@ ShortcutInfoCheck CheckShortcutInfo(std::wstring_view target, std::wstring_view 
     check.focus = ShortcutField::Name;
     return check;
   }
+  check.classified = true;
   check.kind = classify ? classify(trimmedTarget) : TargetKind::Invalid;
   if (check.kind == TargetKind::Invalid) {
     check.message = kInvalidTargetMessage;

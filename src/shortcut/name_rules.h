@@ -49,7 +49,9 @@ enum class ShortcutField { Name, Target };
 
 struct ShortcutInfoCheck {
   bool passed = false;
-  // The target's kind when the classifier ran (rule 1 passed), else Invalid.
+  // Whether the classifier ran (both fields were present), and the kind it gave; the caller
+  // keeps that kind as the current target's.
+  bool classified = false;
   TargetKind kind = TargetKind::Invalid;
   std::wstring message;  // empty when passed
   ShortcutField focus = ShortcutField::Name;

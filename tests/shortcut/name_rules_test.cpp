@@ -57,6 +57,7 @@ TEST(CheckShortcutInfo, RulesInTheirFixedOrder) {
     EXPECT_EQ(check.passed, c.message == nullptr);
     EXPECT_EQ(check.message, c.message ? c.message : L"");
     EXPECT_EQ(check.focus, c.focus);
+    EXPECT_EQ(check.classified, c.classified);
     EXPECT_EQ(check.kind, c.classified ? c.targetKind : TargetKind::Invalid);
   }
   EXPECT_EQ(std::wstring(kForbiddenCharacterMessage), L"ショートカット名に \\ / : * ? \" < > | は使えません。");
