@@ -1,7 +1,11 @@
 pelmora_portable(
   destinations.cpp
+  name_rules.cpp
+  recent_folders.cpp
 )
 pelmora_windows(
+  recent_folders_win.cpp
+  shell_link.cpp
   special_folders.cpp
   sub_folder.cpp
 )

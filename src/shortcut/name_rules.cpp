@@ -1,0 +1,119 @@
+#include "shortcut/name_rules.h"
+
+#include <array>
+
+#include "app/code_page.h"
+#include "app/text_rules.h"
+
+namespace pelmora {
+namespace {
+
+bool IsDeviceWithDigit(std::wstring_view upper, std::wstring_view letters) {
+  return upper.size() == letters.size() + 1 && upper.substr(0, letters.size()) == letters &&
+         upper.back() >= L'1' && upper.back() <= L'9';
+}
+
+struct Replacement {
+  wchar_t from;
+  const wchar_t* to;  // empty: the character is removed
+};
+
+// In the order the replacements are made; no replacement brings back a character of the table,
+// so one pass gives the same text as twelve.
+constexpr std::array<Replacement, 12> kReplacements{{
+    {L'\\', L"\uFFE5"},
+    {L'/', L"\uFF0F"},
+    {L':', L"\uFF1A"},
+    {L'*', L"\uFF0A"},
+    {L'?', L"\uFF1F"},
+    {L'"', L"\u201D"},
+    {L'<', L"\uFF1C"},
+    {L'>', L"\uFF1E"},
+    {L'|', L"\uFF5C"},
+    {L'\r', L""},
+    {L'\n', L""},
+    {L'\t', L""},
+}};
+
+}  // namespace
+
+bool IsReservedDeviceName(std::wstring_view name) {
+  if (name.empty()) return false;
+  const std::wstring upper = ToUpper(name);
+  for (const std::wstring_view device : {L"CON", L"AUX", L"NUL", L"PRN", L"CLOCK$"})
+    if (upper == device) return true;
+  return IsDeviceWithDigit(upper, L"COM") || IsDeviceWithDigit(upper, L"LPT");
+}
+
+std::wstring SanitizeShortcutName(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (const wchar_t c : text) {
+    const Replacement* hit = nullptr;
+    for (const Replacement& r : kReplacements)
+      if (r.from == c) hit = &r;
+    if (hit)
+      out += hit->to;
+    else
+      out.push_back(c);
+  }
+  return out;
+}
+
+NameFaultAt FindNameFault(std::wstring_view name) {
+  constexpr std::wstring_view kForbidden = L"\\/:*?\"<>|";
+  constexpr std::wstring_view kControl = L"\r\n\t";
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (kForbidden.find(name[i]) != std::wstring_view::npos) return {NameFault::ForbiddenCharacter, i};
+    if (kControl.find(name[i]) != std::wstring_view::npos) return {NameFault::ControlCharacter, i};
+  }
+  return {};
+}
+
+const wchar_t* NameFaultMessage(NameFault fault) {
+  switch (fault) {
+    case NameFault::ForbiddenCharacter: return kForbiddenCharacterMessage;
+    case NameFault::ControlCharacter: return kControlCharacterMessage;
+    case NameFault::None: break;
+  }
+  return L"";
+}
+
+bool IsShortcutPathTooLong(std::wstring_view path) { return AnsiByteCount(path) > kMaxShortcutPathBytes; }
+
+std::wstring PathTooLongText(std::wstring_view path) {
+  return std::wstring(kPathTooLongMessage) + L"\r\n\r\n" + std::wstring(path);
+}
+
+ShortcutInfoCheck CheckShortcutInfo(std::wstring_view target, std::wstring_view name,
+                                    const TargetClassifier& classify) {
+  const std::wstring trimmedTarget = TrimSpaces(target);
+  const std::wstring trimmedName = TrimSpaces(name);
+  ShortcutInfoCheck check;
+  if (trimmedTarget.empty() || trimmedName.empty()) {
+    check.message = kRequiredFieldsMessage;
+    check.focus = ShortcutField::Name;
+    return check;
+  }
+  check.classified = true;
+  check.kind = classify ? classify(trimmedTarget) : TargetKind::Invalid;
+  if (check.kind == TargetKind::Invalid) {
+    check.message = kInvalidTargetMessage;
+    check.focus = ShortcutField::Target;
+    return check;
+  }
+  if (const NameFaultAt fault = FindNameFault(trimmedName); fault.fault != NameFault::None) {
+    check.message = NameFaultMessage(fault.fault);
+    check.focus = ShortcutField::Name;
+    return check;
+  }
+  if (IsReservedDeviceName(trimmedName)) {
+    check.message = kReservedNameMessage;
+    check.focus = ShortcutField::Name;
+    return check;
+  }
+  check.passed = true;
+  return check;
+}
+
+}  // namespace pelmora

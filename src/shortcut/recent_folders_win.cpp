@@ -1,0 +1,72 @@
+#include "shortcut/recent_folders_win.h"
+
+#include "app/text_rules.h"
+
+namespace pelmora {
+namespace {
+
+// Width of a text in the combo's own font, in pixels.
+int TextWidth(HWND combo, const std::wstring& text) {
+  HDC dc = GetDC(combo);
+  if (!dc) return 0;
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(combo, WM_GETFONT, 0, 0));
+  const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  if (previous) SelectObject(dc, previous);
+  ReleaseDC(combo, dc);
+  return size.cx;
+}
+
+void FillCombo(RecentFolderList& list, HWND combo) {
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  for (const std::wstring& entry : list.Entries()) {
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    list.DropDown().Add(TextWidth(combo, entry));
+  }
+  SendMessageW(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(list.DropDown().Current()), 0);
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+}  // namespace
+
+void LoadRecentFolders(RecentFolderList& list, HWND combo, const std::wstring& settingsFile) {
+  list.Load([&](const std::wstring& key) {
+    if (settingsFile.empty()) return std::wstring();  // an empty name would mean win.ini
+    // 512 characters hold any value of up to 511 ANSI bytes.
+    wchar_t buffer[512] = {};
+    const DWORD n = GetPrivateProfileStringW(kRecentFolderSection, key.c_str(), L"", buffer,
+                                             static_cast<DWORD>(std::size(buffer)), settingsFile.c_str());
+    return std::wstring(buffer, n);
+  });
+  RECT rect{};
+  if (combo) GetWindowRect(combo, &rect);
+  list.DropDown().SetLimit(rect.right - rect.left);
+  if (list.Empty() || !combo) return;
+  FillCombo(list, combo);
+  SetWindowTextW(combo, list.Entries().front().c_str());
+}
+
+void SaveRecentFolders(const RecentFolderList& list, const std::wstring& settingsFile) {
+  if (settingsFile.empty()) return;
+  // The profile functions write a new file in the ANSI code page and keep an existing one in its
+  // own encoding, so the settings file stays ANSI.
+  list.Save([&](const std::wstring& key, const std::wstring& value) {
+    WritePrivateProfileStringW(kRecentFolderSection, key.c_str(), value.c_str(), settingsFile.c_str());
+  });
+}
+
+void RememberRecentFolder(RecentFolderList& list, HWND combo) {
+  if (!combo) return;
+  const std::wstring text = TrimSpaces(WindowText(combo));
+  list.Remember(text);
+  FillCombo(list, combo);
+  SetWindowTextW(combo, text.c_str());
+}
+
+}  // namespace pelmora

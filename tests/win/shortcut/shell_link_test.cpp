@@ -1,0 +1,144 @@
+#include "shortcut/shell_link.h"
+
+#include <gtest/gtest.h>
+
+#include "app/code_page.h"
+#include "support/lnk_reader.h"
+#include "support/win/test_env.h"
+
+namespace pelmora {
+namespace {
+
+using test::TempFolder;
+
+class ShellLinkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::InitWindowsOnce();
+    ASSERT_TRUE(test::WriteFileBytes(target_, "x"));
+  }
+  std::optional<test::LnkFile> ReadBack(const std::wstring& link) {
+    return test::ReadLnkFile(test::ReadFileBytes(link));
+  }
+
+  ShellLink shellLink_;
+  TempFolder dir_{L"lnk"};
+  const std::wstring target_ = dir_ / L"target.txt";
+};
+
+// Names outside the ANSI code page (é, an emoji) must reach the file whole.
+TEST_F(ShellLinkTest, WritesAndReadsBackEveryField) {
+  const struct {
+    const wchar_t* folder;  // the target's folder, created for real
+    int showCmd;
+  } cases[] = {{L"Tools", SW_SHOWNORMAL}, {L"道具箱", SW_SHOWMINNOACTIVE}, {L"Café", SW_SHOWMAXIMIZED},
+               {L"Smile 😀", SW_SHOWMINNOACTIVE}};
+  std::wstring wineSkips;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.folder);
+    const std::wstring folder = dir_ / c.folder, target = folder + L"\\app.exe", icon = folder + L"\\icons.dll";
+    const std::wstring arguments = L"/x \"" + folder + L"\"", comment = std::wstring(L"about ") + c.folder;
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    ASSERT_TRUE(test::WriteFileBytes(target, "MZ"));
+    const std::wstring link = dir_ / (std::wstring(c.folder) + L".lnk");
+    ASSERT_TRUE(shellLink_.CreateShellLink(link, target, folder, arguments, icon, 4, c.showCmd, comment));
+
+    const auto file = ReadBack(link);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->TargetPath(), target);
+    EXPECT_EQ(file->showCommand, static_cast<std::uint32_t>(c.showCmd));
+    EXPECT_EQ(file->iconIndex, 4);
+    EXPECT_EQ(file->name, comment);
+    EXPECT_EQ(file->workingDir, folder);
+    EXPECT_EQ(file->arguments, arguments);
+    EXPECT_EQ(file->iconLocation, icon);
+
+    ShellLinkInfo info;
+    ASSERT_TRUE(shellLink_.GetShellLinkInfo(link, info));
+    EXPECT_EQ(info.workingFolder, folder);
+    EXPECT_EQ(info.arguments, arguments);
+    EXPECT_EQ(info.iconFile, icon);
+    EXPECT_EQ(info.iconIndex, 4);
+    EXPECT_EQ(info.comment, comment);
+    if (!test::RunningUnderWine()) {
+      EXPECT_EQ(info.target, target);
+      EXPECT_EQ(info.showCommand, c.showCmd);
+    } else if (FromAnsiBytes(ToAnsiBytes(target)) == target) {
+      EXPECT_EQ(info.target, target);
+    }
+  }
+  if (test::RunningUnderWine())
+    GTEST_SKIP() << "Wine's shell link loads back neither the show command nor a target outside the ANSI code "
+                    "page (it reads the target from the ANSI local path); the file's bytes were checked";
+}
+
+TEST_F(ShellLinkTest, EmptyOptionalFieldsStayUnsetAndAnEmptyCommentClearsTheOldOne) {
+  const std::wstring link = dir_ / L"plain.lnk";
+  ASSERT_TRUE(shellLink_.CreateShellLink(link, target_, dir_.Path(), L"-a", target_, 1, SW_SHOWNORMAL, L"old"));
+  ASSERT_TRUE(shellLink_.CreateShellLink(link, target_, L"", L"", L"", 9, SW_SHOWNORMAL, L""));
+  const auto file = ReadBack(link);
+  ASSERT_TRUE(file);
+  EXPECT_FALSE(file->workingDir);
+  EXPECT_FALSE(file->arguments);
+  EXPECT_EQ(file->name.value_or(L""), L"");
+  ShellLinkInfo info;
+  ASSERT_TRUE(shellLink_.GetShellLinkInfo(link, info));
+  EXPECT_EQ(info.target, target_);
+  EXPECT_EQ(info.comment, L"");
+  if (test::RunningUnderWine()) GTEST_SKIP() << "Wine's Resolve gives a link without an icon its target as icon";
+  EXPECT_FALSE(file->iconLocation);
+}
+
+// A value longer than 255 characters comes back whole, so a form that re-saves it keeps it.
+TEST_F(ShellLinkTest, LongArgumentsAndCommentsReadBackWhole) {
+  std::wstring arguments, comment;
+  for (int i = 0; i < 60; ++i) arguments += L"--opt" + std::to_wstring(i) + L" ";
+  for (int i = 0; i < 80; ++i) comment += L"説明文" + std::to_wstring(i);
+  ASSERT_GT(comment.size(), 255u);
+  const std::wstring link = dir_ / L"long.lnk";
+  ASSERT_TRUE(shellLink_.CreateShellLink(link, target_, L"", arguments, L"", 0, SW_SHOWNORMAL, comment));
+  ShellLinkInfo info;
+  ASSERT_TRUE(shellLink_.GetShellLinkInfo(link, info));
+  EXPECT_EQ(info.arguments, arguments);
+  EXPECT_EQ(info.comment, comment);
+}
+
+TEST_F(ShellLinkTest, FailuresAreReportedByTheFlagOnly) {
+  test::ScriptedMessageBoxes boxes;
+  EXPECT_FALSE(shellLink_.CreateShellLink(dir_ / L"no such folder\\a.lnk", target_, L"", L"", L"", 0, 5, L""));
+  EXPECT_FALSE(shellLink_.CreateShellLink(dir_ / L"empty.lnk", L"", L"", L"", L"", 0, 5, L""));
+  EXPECT_FALSE(test::FileExists(dir_ / L"empty.lnk"));
+  ShellLinkInfo info;
+  EXPECT_FALSE(shellLink_.GetShellLinkInfo(dir_ / L"missing.lnk", info));
+  ASSERT_TRUE(test::WriteFileBytes(dir_ / L"garbage.lnk", "not a shell link at all"));
+  EXPECT_FALSE(shellLink_.GetShellLinkInfo(dir_ / L"garbage.lnk", info));
+  EXPECT_TRUE(boxes.Asks().empty());
+}
+
+// The limit counts ANSI bytes: double-byte characters count twice. An existing link is replaced.
+TEST_F(ShellLinkTest, WriteShellLinkRefusesPathsLongerThan255Bytes) {
+  // Exactly 255 bytes, spread over a sub-folder and the name so that no name is too long for the disk.
+  const std::size_t room = 255 - AnsiByteCount(dir_.Path()) - 2 - 4;
+  const std::wstring folder = dir_.Path() + L"\\" + std::wstring(room / 4, L'長');
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  const std::size_t rest = room - 2 * (room / 4);
+  const std::wstring stem = folder + L"\\" + std::wstring(rest / 2, L'短') + std::wstring(rest % 2, L'x');
+  ASSERT_EQ(AnsiByteCount(stem + L".lnk"), 255u);
+
+  test::ScriptedMessageBoxes boxes;
+  ShellLinkInfo values{target_, L"", L"", L"", 0, SW_SHOWMINNOACTIVE, L"first"};
+  EXPECT_TRUE(shellLink_.WriteShellLink(stem + L".lnk", values));
+  values.comment = L"second";
+  EXPECT_TRUE(shellLink_.WriteShellLink(stem + L".lnk", values));
+  EXPECT_EQ(ReadBack(stem + L".lnk")->name, L"second");
+  EXPECT_TRUE(boxes.Asks().empty());
+
+  EXPECT_FALSE(shellLink_.WriteShellLink(stem + L"y.lnk", values));
+  EXPECT_FALSE(test::FileExists(stem + L"y.lnk"));
+  ASSERT_EQ(boxes.Asks().size(), 1u);
+  EXPECT_EQ(boxes.Asks()[0].text, L"ショートカットファイルのパスが長すぎます。\r\n\r\n" + stem + L"y.lnk");
+  EXPECT_EQ(boxes.Asks()[0].style, 48u);  // exclamation, OK
+}
+
+}  // namespace
+}  // namespace pelmora
