@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "../tests/support/lnk_reader.cpp"
+#include "support/lnk_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto lnk = pelmora::test::ReadLnkFile(std::string(reinterpret_cast<const char*>(data), size));

