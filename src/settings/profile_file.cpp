@@ -53,7 +53,9 @@ std::optional<std::wstring> ProfileSection::Value(std::wstring_view key) const {
 
 bool WriteProfileValue(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                        const std::wstring& value) {
-  return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != FALSE;
+  // A value is one line: a line break would start lines (keys, sections) of its own.
+  const std::wstring line = value.substr(0, value.find_first_of(L"\r\n"));
+  return WritePrivateProfileStringW(section.c_str(), key.c_str(), line.c_str(), path.c_str()) != FALSE;
 }
 
 bool DeleteProfileKey(const std::wstring& path, const std::wstring& section, const std::wstring& key) {

@@ -23,6 +23,7 @@ class ProfileSection {
 };
 
 // Writes `key=value`, creating the file and the section as needed; a new file is ANSI text.
+// The value is cut at its first line break.
 bool WriteProfileValue(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                        const std::wstring& value);
 // Removes the key; no error when it is not there.

@@ -120,6 +120,13 @@ TEST(WriteInternetShortcut, PathsOver255AnsiBytesAreRefusedWithAMessage) {
   EXPECT_EQ(boxes.Asks()[0].title, L"ペルモラ");  // the default title
 }
 
+TEST(WriteInternetShortcut, LineBreaksCannotAddLinesToTheFile) {
+  TempFolder dir;
+  const std::wstring path = dir / L"broken.url";
+  EXPECT_TRUE(WriteInternetShortcut(path, L"http://a.example/\r\nIconFile=C:\\evil.ico\n[Other]", L"C:\\b\nc.ico", 1));
+  EXPECT_EQ(Lines(path), (LineList{"[InternetShortcut]", "URL=http://a.example/", "IconIndex=1", "IconFile=C:\\b"}));
+}
+
 TEST(WriteInternetShortcut, AMissingFolderFailsSilently) {
   TempFolder dir;
   test::ScriptedMessageBoxes boxes;
