@@ -9,94 +9,67 @@ namespace pelmora {
 namespace {
 
 using test::TempFolder;
+using Lines = std::vector<std::string>;
 
-// The file's lines, read as bytes without the profile functions; every line must end in CR LF.
-std::vector<std::string> Lines(const std::wstring& path) {
+// The file's lines, read as bytes without the profile functions; every line ends in CR LF.
+Lines LinesOf(const std::wstring& path) {
   const std::string bytes = test::ReadFileBytes(path);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const auto end = bytes.find("\r\n", start);
-    EXPECT_NE(end, std::string::npos) << "last line without CR LF";
-    if (end == std::string::npos) break;
+  EXPECT_TRUE(bytes.empty() || bytes.substr(bytes.size() - 2) == "\r\n");
+  Lines lines;
+  for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
     lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
-  }
   return lines;
 }
 
-using LineList = std::vector<std::string>;
-
-TEST(WriteInternetShortcut, AFreshFileHoldsTheUrlAndTheIconInOrder) {
+TEST(WriteInternetShortcut, AFreshFileHoldsTheUrlThenTheIcon) {
   TempFolder dir;
   const struct {
     const wchar_t* name;
-    std::wstring url;
-    std::wstring iconFile;
+    std::wstring url, iconFile;
     int iconIndex;
-    LineList lines;
+    Lines lines;
   } cases[] = {
-      {L"plain.url", L"http://example.com/", L"", 5, {"[InternetShortcut]", "URL=http://example.com/"}},
-      {L"trimmed.url", L"  http://example.com/a b  ", L"", 0, {"[InternetShortcut]", "URL=http://example.com/a b"}},
-      {L"icon0.url", L"http://example.com/", L"C:\\icons\\site.ico", 0,
-       {"[InternetShortcut]", "URL=http://example.com/", "IconIndex=0", "IconFile=C:\\icons\\site.ico"}},
-      {L"negative.url", L"ftp://example.com/x", L"C:\\Windows\\system32\\shell32.dll", -107,
-       {"[InternetShortcut]", "URL=ftp://example.com/x", "IconIndex=-107", "IconFile=C:\\Windows\\system32\\shell32.dll"}},
-      {L"日本語.url", L"http://例え.jp/ページ", L"C:\\アイコン\\サイト.ico", 3,
-       {"[InternetShortcut]", "URL=" + ToAnsiBytes(L"http://例え.jp/ページ"), "IconIndex=3",
-        "IconFile=" + ToAnsiBytes(L"C:\\アイコン\\サイト.ico")}},
+      {L"plain.url", L"  http://example.com/a b  ", L"", 5, {"[InternetShortcut]", "URL=http://example.com/a b"}},
+      {L"icon.url", L"ftp://example.com/", L"C:\\shell32.dll", -107,
+       {"[InternetShortcut]", "URL=ftp://example.com/", "IconIndex=-107", "IconFile=C:\\shell32.dll"}},
+      {L"日本語.url", L"http://例え.jp/한", L"C:\\アイコン.ico", 0,  // 한 is outside the ANSI code page
+       {"[InternetShortcut]", "URL=" + ToAnsiBytes(L"http://例え.jp/한"), "IconIndex=0",
+        "IconFile=" + ToAnsiBytes(L"C:\\アイコン.ico")}},
+      {L"breaks.url", L"http://a.example/\r\nIconFile=C:\\evil.ico", L"C:\\b\nc.ico", 1,  // one line per value
+       {"[InternetShortcut]", "URL=http://a.example/", "IconIndex=1", "IconFile=C:\\b"}},
   };
   for (const auto& c : cases) {
-    const std::wstring path = dir / c.name;
-    EXPECT_TRUE(WriteInternetShortcut(path, c.url, c.iconFile, c.iconIndex)) << c.name;
-    EXPECT_EQ(Lines(path), c.lines) << c.name;
+    EXPECT_TRUE(WriteInternetShortcut(dir / c.name, c.url, c.iconFile, c.iconIndex)) << c.name;
+    EXPECT_EQ(LinesOf(dir / c.name), c.lines) << c.name;
   }
-}
-
-TEST(WriteInternetShortcut, AnEmptyUrlWritesNothing) {
-  TempFolder dir;
   test::ScriptedMessageBoxes boxes;
-  for (const wchar_t* url : {L"", L"   "}) {
-    EXPECT_FALSE(WriteInternetShortcut(dir / L"empty.url", url, L"C:\\a.ico", 1));
-    EXPECT_FALSE(test::FileExists(dir / L"empty.url"));
-  }
+  EXPECT_FALSE(WriteInternetShortcut(dir / L"empty.url", L"   ", L"C:\\a.ico", 1));
+  EXPECT_FALSE(test::FileExists(dir / L"empty.url"));
+  EXPECT_FALSE(WriteInternetShortcut(dir / L"missing\\a.url", L"http://a/", L"", 0));
   EXPECT_TRUE(boxes.Asks().empty());
 }
 
 TEST(WriteInternetShortcut, UpdatingKeepsEveryOtherLine) {
   TempFolder dir;
   const std::wstring path = dir / L"old.url";
-  ASSERT_TRUE(test::WriteFileBytes(path,
-                                   "[DEFAULT]\r\nBASEURL=http://old.example/\r\n"
-                                   "[internetshortcut]\r\nurl=http://old.example/\r\nIDList=\r\n"
-                                   "iconfile=C:\\old.ico\r\niconindex=4\r\nHotKey=0\r\n"
-                                   "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n"));
-  EXPECT_TRUE(WriteInternetShortcut(path, L"http://new.example/", L"", 0));
-  EXPECT_EQ(Lines(path), (LineList{"[DEFAULT]", "BASEURL=http://old.example/", "[internetshortcut]",
-                                   "url=http://new.example/", "IDList=", "iconfile=C:\\old.ico", "iconindex=4",
-                                   "HotKey=0", "[{000214A0-0000-0000-C000-000000000046}]", "Prop3=19,2"}));
-
-  EXPECT_TRUE(WriteInternetShortcut(path, L"http://new.example/2", L"C:\\new.ico", -2));
-  EXPECT_EQ(Lines(path), (LineList{"[DEFAULT]", "BASEURL=http://old.example/", "[internetshortcut]",
-                                   "url=http://new.example/2", "IDList=", "iconfile=C:\\new.ico", "iconindex=-2",
-                                   "HotKey=0", "[{000214A0-0000-0000-C000-000000000046}]", "Prop3=19,2"}));
+  ASSERT_TRUE(test::WriteFileBytes(path, "[DEFAULT]\r\nBASEURL=http://old/\r\n[internetshortcut]\r\nurl=http://old/\r\n"
+                                         "iconfile=C:\\old.ico\r\niconindex=4\r\nHotKey=0\r\n[Other]\r\nx=y\r\n"));
+  EXPECT_TRUE(WriteInternetShortcut(path, L"http://new/", L"", 0));
+  EXPECT_EQ(LinesOf(path), (Lines{"[DEFAULT]", "BASEURL=http://old/", "[internetshortcut]", "url=http://new/",
+                                  "iconfile=C:\\old.ico", "iconindex=4", "HotKey=0", "[Other]", "x=y"}));
+  EXPECT_TRUE(WriteInternetShortcut(path, L"http://new/2", L"C:\\new.ico", -2));
+  EXPECT_EQ(LinesOf(path), (Lines{"[DEFAULT]", "BASEURL=http://old/", "[internetshortcut]", "url=http://new/2",
+                                  "iconfile=C:\\new.ico", "iconindex=-2", "HotKey=0", "[Other]", "x=y"}));
 }
 
-// A path of exactly `bytes` ANSI bytes under `dir` that ends in ".url", built from double-byte
-// characters in folders short enough for the host's file names; the folders are created.
-std::wstring PathOfAnsiBytes(const std::wstring& dir, std::size_t bytes) {
-  std::wstring path = dir;
-  const std::wstring tail = L"\\x.url";
-  while (AnsiByteCount(path) + AnsiByteCount(tail) + 2 < bytes) {
-    const std::size_t room = bytes - AnsiByteCount(path) - AnsiByteCount(tail) - 1;  // less the "\"
-    const std::size_t chars = std::min<std::size_t>(room / 2, 60);
-    if (chars == 0) break;
-    path += L"\\" + std::wstring(chars, L'あ');
+// A path of exactly `bytes` ANSI bytes ending in "x.url", made of double-byte folder names short
+// enough for the host's file names; the folders are created.
+std::wstring PathOfAnsiBytes(std::wstring path, std::size_t bytes) {
+  while (AnsiByteCount(path) + 10 < bytes) {
+    path += L"\\" + std::wstring(std::min<std::size_t>((bytes - AnsiByteCount(path) - 9) / 2, 60), L'あ');
     CreateDirectoryW(path.c_str(), nullptr);
   }
-  std::wstring file = path + tail;
-  if (AnsiByteCount(file) < bytes) file = path + L"\\" + std::wstring(bytes - AnsiByteCount(file), L'a') + L"x.url";
-  return file;
+  return path + L"\\" + std::wstring(bytes - AnsiByteCount(path) - 6, L'a') + L"x.url";
 }
 
 TEST(WriteInternetShortcut, PathsOver255AnsiBytesAreRefusedWithAMessage) {
@@ -105,104 +78,49 @@ TEST(WriteInternetShortcut, PathsOver255AnsiBytesAreRefusedWithAMessage) {
   const std::wstring tooLong = PathOfAnsiBytes(dir.Path(), 256);
   ASSERT_EQ(AnsiByteCount(fits), 255u);
   ASSERT_EQ(AnsiByteCount(tooLong), 256u);
-  EXPECT_LT(tooLong.size(), 200u) << "double-byte characters count twice";
+  ASSERT_LT(tooLong.size(), 200u) << "double-byte characters count twice";
 
   test::ScriptedMessageBoxes boxes;
   EXPECT_TRUE(WriteInternetShortcut(fits, L"http://example.com/", L"", 0));
   EXPECT_TRUE(test::FileExists(fits));
-  EXPECT_TRUE(boxes.Asks().empty());
-
   EXPECT_FALSE(WriteInternetShortcut(tooLong, L"http://example.com/", L"", 0));
   EXPECT_FALSE(test::FileExists(tooLong));
   ASSERT_EQ(boxes.Asks().size(), 1u);
   EXPECT_EQ(boxes.Asks()[0].text, L"ショートカットファイルのパスが長すぎます。\r\n\r\n" + tooLong);
   EXPECT_EQ(boxes.Asks()[0].style, 48u);
-  EXPECT_EQ(boxes.Asks()[0].title, L"ペルモラ");  // the default title
 }
 
-TEST(WriteInternetShortcut, LineBreaksCannotAddLinesToTheFile) {
+TEST(ReadInternetShortcut, WrittenAndHandMadeFiles) {
   TempFolder dir;
-  const std::wstring path = dir / L"broken.url";
-  EXPECT_TRUE(WriteInternetShortcut(path, L"http://a.example/\r\nIconFile=C:\\evil.ico\n[Other]", L"C:\\b\nc.ico", 1));
-  EXPECT_EQ(Lines(path), (LineList{"[InternetShortcut]", "URL=http://a.example/", "IconIndex=1", "IconFile=C:\\b"}));
-}
-
-TEST(WriteInternetShortcut, AMissingFolderFailsSilently) {
-  TempFolder dir;
-  test::ScriptedMessageBoxes boxes;
-  EXPECT_FALSE(WriteInternetShortcut(dir / L"no such folder\\a.url", L"http://example.com/", L"", 0));
-  EXPECT_TRUE(boxes.Asks().empty());
-}
-
-TEST(ReadInternetShortcut, ReadsWhatWasWritten) {
-  TempFolder dir;
-  const std::wstring path = dir / L"サイト.url";
-  ASSERT_TRUE(WriteInternetShortcut(path, L"http://example.com/ページ?a=1&b=2", L"C:\\アイコン.ico", -3));
-  InternetShortcut read;
-  ASSERT_TRUE(ReadInternetShortcut(path, read));
-  EXPECT_EQ(read.url, L"http://example.com/ページ?a=1&b=2");
-  EXPECT_EQ(read.iconFile, L"C:\\アイコン.ico");
-  EXPECT_EQ(read.iconIndex, -3);
-}
-
-TEST(ReadInternetShortcut, HandMadeFiles) {
-  TempFolder dir;
+  ASSERT_TRUE(WriteInternetShortcut(dir / L"サイト.url", L"http://example.com/ページ?a=1&b=2", L"C:\\アイコン.ico", -3));
+  const std::wstring longUrl = L"http://example.com/" + std::wstring(300, L'長');
   const struct {
-    const char* bytes;
-    const wchar_t* url;
-    const wchar_t* iconFile;
+    std::wstring path;
+    std::string bytes;  // written first unless empty
+    std::wstring url, iconFile;
     int iconIndex;
   } cases[] = {
-      {"[internetshortcut]\r\nurl=  http://a.example/  \r\n", L"http://a.example/", L"", 0},
-      {"[InternetShortcut]\r\nURL=http://b.example/\r\nIconIndex=abc\r\nIconFile=C:\\b.ico\r\n", L"http://b.example/",
-       L"C:\\b.ico", 0},
-      {"[InternetShortcut]\r\nIconIndex=12.5\r\n", L"", L"", 12},
-      {"[Other]\r\nURL=http://c.example/\r\n", L"", L"", 0},
-      {"", L"", L"", 0},
-      {"\xFF\xFE\x00garbage\r\n[InternetShortcut\r\nURL\r\n=\r\n", L"", L"", 0},
+      {dir / L"サイト.url", "", L"http://example.com/ページ?a=1&b=2", L"C:\\アイコン.ico", -3},
+      {dir / L"1.url", "[internetshortcut]\r\nurl=  http://a/  \r\nIconIndex=abc\r\nIconFile=C:\\b.ico\r\n",
+       L"http://a/", L"C:\\b.ico", 0},
+      {dir / L"2.url", "[Other]\r\nURL=http://c/\r\n[InternetShortcut]\r\nIconIndex=12.5\r\n", L"", L"", 12},
+      {dir / L"3.url", "\xFF\xFE\x00garbage\r\n[InternetShortcut\r\nURL\r\n=\r\n", L"", L"", 0},
+      {dir / L"4.url", "[InternetShortcut]\r\nURL=" + ToAnsiBytes(longUrl) + "\r\n", longUrl.substr(0, 19 + 246), L"", 0},
   };
-  int n = 0;
   for (const auto& c : cases) {
-    const std::wstring path = dir / (std::to_wstring(n++) + L".url");
-    ASSERT_TRUE(test::WriteFileBytes(path, std::string(c.bytes)));
+    if (!c.bytes.empty()) {
+      ASSERT_TRUE(test::WriteFileBytes(c.path, c.bytes));
+    }
     InternetShortcut read{L"old", L"old.ico", 9};
-    EXPECT_TRUE(ReadInternetShortcut(path, read));
-    EXPECT_EQ(read.url, c.url) << c.bytes;
-    EXPECT_EQ(read.iconFile, c.iconFile) << c.bytes;
-    EXPECT_EQ(read.iconIndex, c.iconIndex) << c.bytes;
+    EXPECT_TRUE(ReadInternetShortcut(c.path, read));
+    EXPECT_EQ(read.url, c.url) << c.path;  // a long URL is cut to 511 bytes
+    EXPECT_EQ(read.iconFile, c.iconFile) << c.path;
+    EXPECT_EQ(read.iconIndex, c.iconIndex) << c.path;
   }
-}
-
-TEST(ReadInternetShortcut, NothingHappensWithoutAFile) {
-  TempFolder dir;
-  InternetShortcut read{L"kept", L"kept.ico", 7};
-  EXPECT_FALSE(ReadInternetShortcut(L"", read));
-  EXPECT_FALSE(ReadInternetShortcut(dir / L"missing.url", read));
-  EXPECT_FALSE(ReadInternetShortcut(dir.Path(), read));
-  EXPECT_EQ(read.url, L"kept");
-  EXPECT_EQ(read.iconIndex, 7);
-}
-
-TEST(ReadInternetShortcut, LongUrlsAreCutTo511Bytes) {
-  TempFolder dir;
-  const std::wstring path = dir / L"long.url";
-  const std::wstring url = L"http://example.com/" + std::wstring(300, L'長');
-  ASSERT_TRUE(test::WriteFileBytes(path, "[InternetShortcut]\r\nURL=" + ToAnsiBytes(url) + "\r\n"));
-  InternetShortcut read;
-  ASSERT_TRUE(ReadInternetShortcut(path, read));
-  EXPECT_EQ(AnsiByteCount(read.url), 511u);
-  EXPECT_EQ(read.url, url.substr(0, 19 + 246));
-}
-
-TEST(WriteInternetShortcut, CharactersOutsideTheAnsiCodePageAreSubstituted) {
-  TempFolder dir;
-  const std::wstring path = dir / L"korean.url";
-  const std::wstring url = L"http://example.com/한국";
-  ASSERT_TRUE(WriteInternetShortcut(path, url, L"", 0));
-  EXPECT_EQ(Lines(path), (LineList{"[InternetShortcut]", "URL=" + ToAnsiBytes(url)}));
-  InternetShortcut read;
-  ASSERT_TRUE(ReadInternetShortcut(path, read));
-  EXPECT_EQ(read.url, FromAnsiBytes(ToAnsiBytes(url)));
+  InternetShortcut kept{L"kept", L"kept.ico", 7};
+  for (const std::wstring& path : {std::wstring(), dir / L"missing.url", dir.Path()})
+    EXPECT_FALSE(ReadInternetShortcut(path, kept)) << path;
+  EXPECT_EQ(kept.url, L"kept");
 }
 
 }  // namespace
