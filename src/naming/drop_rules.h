@@ -1,0 +1,26 @@
+// What the main window takes from dropped data.
+#pragma once
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "url/target_kind.h"
+
+namespace pelmora {
+
+// True for an item inside a recycle bin: ":\recycler\" or ":\recycled\" right after the
+// drive letter, or a "\$Recycle.Bin\" folder anywhere in the path (letter case ignored).
+bool IsInRecycleBin(std::wstring_view path);
+
+// The file a dropped file list offers as the target: the first one, unless the list is empty
+// or that file lies in a recycle bin.
+std::optional<std::wstring> DroppedFileTarget(const std::vector<std::wstring>& files);
+
+// Dropped text becomes a target only when, cut at its first NUL and trimmed of blanks, it
+// classifies as a URL; the result is that trimmed URL.
+std::optional<std::wstring> DroppedTextTarget(std::wstring_view text,
+                                              const std::function<TargetKind(const std::wstring&)>& classify);
+
+}  // namespace pelmora

@@ -1,0 +1,9 @@
+pelmora_portable(
+  drop_rules.cpp
+  path_names.cpp
+)
+pelmora_windows(
+  derive_name.cpp
+  long_path.cpp
+  volume_label.cpp
+)

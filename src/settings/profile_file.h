@@ -1,0 +1,32 @@
+// Reading and writing INI files through the Windows profile functions, which keep the files in
+// the ANSI code page with CRLF lines and match section and key names without regard to case.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelmora {
+
+// One section of a profile file, its key names read once. Absent keys are told apart from
+// keys with an empty value.
+class ProfileSection {
+ public:
+  ProfileSection(std::wstring path, std::wstring section);
+  // The stored text (as the profile functions trim it), nullopt when the key is absent.
+  std::optional<std::wstring> Value(std::wstring_view key) const;
+
+ private:
+  std::wstring path_;
+  std::wstring section_;
+  std::vector<std::wstring> keys_;
+};
+
+// Writes `key=value`, creating the file and the section as needed; a new file is ANSI text.
+// The value is cut at its first line break.
+bool WriteProfileValue(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+                       const std::wstring& value);
+// Removes the key; no error when it is not there.
+bool DeleteProfileKey(const std::wstring& path, const std::wstring& section, const std::wstring& key);
+
+}  // namespace pelmora

@@ -1,0 +1,34 @@
+// The settings file beside the program (an ANSI INI file): loaded once while the main window
+// starts, saved when it closes.
+#pragma once
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "settings/settings.h"
+#include "settings/settings_rules.h"
+
+namespace pelmora {
+
+struct LoadedSettings {
+  Settings settings;
+  // The stored position when WindowPos is on; the window pulls it back onto the screen.
+  std::optional<WindowLeftTop> windowLeftTop;
+  // The boxes to tick when CheckLocation is on; nullopt leaves the boxes alone.
+  std::optional<ShortcutFolderStates> boxStates;
+  // [Debug] WindowsVersionCheck: 1 unless stored as 0.
+  int WindowsVersionCheck = 1;
+};
+
+// Reads every option (a missing file, section or key gives its default). An old GetTitle key
+// is carried over into GetHtmlTitle and removed from the file at once. `loadUrlTable` runs
+// where the URL completion table belongs in the load order, before [Debug] is read.
+LoadedSettings LoadSettings(const std::wstring& path, const std::function<void()>& loadUrlTable = {});
+
+// Writes [GENERAL] in its fixed order (WindowLeft/WindowTop only while WindowPos is on and a
+// position is given; otherwise the stored ones stay) and all eight [ShortcutFolder] keys.
+// Write failures are not reported: the options are then simply not kept.
+void SaveSettings(const std::wstring& path, const Settings& settings,
+                  std::optional<WindowLeftTop> windowLeftTop, const ShortcutFolderStates& boxStates);
+
+}  // namespace pelmora

@@ -1,0 +1,78 @@
+// How the values of the settings file read and write: numbers, switches, the general options,
+// the ticked destinations. No file access here; settings_file.cpp supplies the stored texts.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "settings/settings.h"
+
+namespace pelmora {
+
+inline constexpr wchar_t kGeneralSection[] = L"GENERAL";
+inline constexpr wchar_t kShortcutFolderSection[] = L"ShortcutFolder";
+inline constexpr wchar_t kDebugSection[] = L"Debug";
+
+// Texts read from the file are limited to what a 512-byte ANSI buffer holds.
+inline constexpr std::size_t kProfileTextBytes = 511;
+
+// The main window's stored position, in pixels of the window system.
+struct WindowLeftTop {
+  int left = 0;
+  int top = 0;
+};
+
+// The All Users box and the seven destination boxes (indexed by DestinationKind), 0 or 1.
+struct ShortcutFolderStates {
+  int AllUsers = 0;
+  std::array<int, 7> where{};
+  bool operator==(const ShortcutFolderStates&) const = default;
+};
+// Keys of the destination boxes in the file, in DestinationKind order.
+inline constexpr std::array<const wchar_t*, 7> kShortcutFolderKeys = {
+    L"Desktop", L"StartMenu", L"Startup", L"Sendto", L"QuickLaunch", L"Free", L"Favorites"};
+
+// The number a stored value reads as: its leading decimal digits after an optional minus
+// sign, 0 when it does not begin with a number ("abc" is 0, "1234.5" is 1234). Held to the
+// 32-bit range.
+int ProfileNumber(std::wstring_view value);
+
+// Switches are held as 0 or 1. An on-by-default switch is off only for a stored 0; an
+// off-by-default switch is on only for a stored 1. Absent keys (nullopt) give the default.
+int OnByDefault(std::optional<int> stored);
+int OffByDefault(std::optional<int> stored);
+
+// The text cut after whole characters so that it takes at most `maxBytes` ANSI bytes.
+std::wstring LimitToAnsiBytes(std::wstring_view text, std::size_t maxBytes);
+
+// The stored text of a key of one section, as the profile functions give it; nullopt when
+// the key is absent.
+using StoredValue = std::function<std::optional<std::wstring>(std::wstring_view key)>;
+
+struct GeneralOptions {
+  Settings settings;
+  // Present when the window position is to be restored (WindowPos on).
+  std::optional<WindowLeftTop> windowLeftTop;
+  // The old key GetTitle was found (with a value other than 9) and should leave the file.
+  bool dropGetTitle = false;
+};
+GeneralOptions DecodeGeneral(const StoredValue& general);
+
+// The ticked boxes stored in the file; each key an off-by-default switch.
+ShortcutFolderStates DecodeShortcutFolder(const StoredValue& shortcutFolder);
+
+// [Debug] WindowsVersionCheck: on unless stored as 0.
+int DecodeWindowsVersionCheck(const StoredValue& debug);
+
+// Keys and values in the order they are written.
+using KeyValues = std::vector<std::pair<std::wstring, std::wstring>>;
+// WindowLeft and WindowTop appear only when WindowPos is on and a position is given.
+KeyValues EncodeGeneral(const Settings& settings, std::optional<WindowLeftTop> windowLeftTop);
+KeyValues EncodeShortcutFolder(const ShortcutFolderStates& states);
+
+}  // namespace pelmora

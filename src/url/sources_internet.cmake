@@ -1,0 +1,3 @@
+pelmora_windows(
+  internet_shortcut.cpp
+)

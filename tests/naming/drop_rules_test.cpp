@@ -1,0 +1,33 @@
+#include "naming/drop_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace pelmora {
+namespace {
+
+TEST(DropRules, RecycleBinItemsAreIgnored) {
+  for (const wchar_t* path : {L"C:\\RECYCLER\\S-1-5\\Dc1.txt", L"D:\\Recycled\\x.doc", L"E:\\$RECYCLE.BIN\\S-1\\x",
+                              L"\\\\SERVER\\SHARE\\$Recycle.Bin\\x"})
+    EXPECT_TRUE(IsInRecycleBin(path)) << path;
+  for (const wchar_t* path : {L"C:\\RECYCLER", L"C:\\Data\\RECYCLER\\x.txt", L"C:\\Recyclers\\x.txt",
+                              L"C:\\My$Recycle.Bin\\x", L"", L"C"})
+    EXPECT_FALSE(IsInRecycleBin(path)) << path;
+
+  EXPECT_FALSE(DroppedFileTarget({}));
+  EXPECT_EQ(DroppedFileTarget({L"C:\\a.txt", L"C:\\b.txt", L"C:\\c.txt"}), L"C:\\a.txt");
+  EXPECT_FALSE(DroppedFileTarget({L"C:\\RECYCLER\\S-1-5\\Dc1.txt", L"C:\\b.txt"}));
+}
+
+TEST(DropRules, OnlyTextThatIsAUrlBecomesTheTrimmedTarget) {
+  const auto classify = [](const std::wstring& text) {
+    return text.rfind(L"http://", 0) == 0 ? TargetKind::Url : TargetKind::Invalid;
+  };
+  using namespace std::string_literals;
+  EXPECT_EQ(DroppedTextTarget(L"  http://example.com/  ", classify), L"http://example.com/");
+  EXPECT_EQ(DroppedTextTarget(L"http://example.com/\0junk"s, classify), L"http://example.com/");
+  EXPECT_FALSE(DroppedTextTarget(L"word", classify));
+  EXPECT_FALSE(DroppedTextTarget(L"C:\\Windows", [](const std::wstring&) { return TargetKind::Folder; }));
+}
+
+}  // namespace
+}  // namespace pelmora
