@@ -4,6 +4,7 @@ pelmora_portable(
   recent_folders.cpp
 )
 pelmora_windows(
+  create_command.cpp
   recent_folders_win.cpp
   shell_link.cpp
   special_folders.cpp

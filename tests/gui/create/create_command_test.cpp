@@ -1,6 +1,7 @@
 // The main job end to end: the real window, real files, the real special folders of the prefix.
 #include <gtest/gtest.h>
 
+#include "app/code_page.h"
 #include "app/program.h"
 #include "app/system.h"
 #include "resource.h"
@@ -62,10 +63,11 @@ TEST_F(CreateCommand, WritesEveryTickedDestinationAndRemembersTheSubFolders) {
   const std::wstring free = dir / L"links";
   ASSERT_TRUE(CreateDirectoryW(free.c_str(), nullptr));
   const std::wstring name = Unique(L"ペルモラ試験");
-  std::wstring startSub, desktopLink;
+  std::wstring startSub, desktopLink, programs;
   {
     MainWindowSession s;
     const SpecialFolders& f = s.Window().Folders();
+    programs = f.programs;
     const std::wstring group = Later(f.programs + L"\\" + Unique(L"PelmoraTest"));
     startSub = group + L"\\道具";
     desktopLink = Later(f.desktop + L"\\" + name + L".lnk");
@@ -110,7 +112,7 @@ TEST_F(CreateCommand, WritesEveryTickedDestinationAndRemembersTheSubFolders) {
   GetPrivateProfileStringW(L"RecentDir", L"Free1", L"", value, 512, SettingsFile().c_str());
   EXPECT_EQ(std::wstring(value), free);
   GetPrivateProfileStringW(L"RecentDir", L"Start2", L"?", value, 512, SettingsFile().c_str());
-  EXPECT_EQ(std::wstring(value), L"");  // the start-up default moved down to position 2
+  EXPECT_EQ(std::wstring(value), programs);  // the start-up default moved down
 }
 
 TEST_F(CreateCommand, OverwriteQuestionAnswers) {
@@ -188,7 +190,9 @@ TEST_F(CreateCommand, MissingSubFolderAnswers) {
     EXPECT_EQ(boxes.Asks()[0].text,
               L"「任意の場所」には指定されたフォルダは存在しません。\r\n\r\n新規にフォルダを作成しますか？\r\n");
     EXPECT_EQ(GetPathKind(missing) == PathKind::Folder, c.answer == IDYES);
-    if (c.asks == 2) EXPECT_EQ(boxes.Asks()[1].text, c.answer == IDYES ? kAllCreated : kSomeNotCreated);
+    if (c.asks == 2) {
+      EXPECT_EQ(boxes.Asks()[1].text, c.answer == IDYES ? kAllCreated : kSomeNotCreated);
+    }
   }
 }
 
@@ -196,20 +200,22 @@ TEST_F(CreateCommand, PathsUpTo255AnsiBytesAreWrittenLongerOnesRefused) {
   TempFolder dir;
   const std::wstring target = dir / L"t.txt";
   ASSERT_TRUE(test::WriteFileBytes(target, "t"));
-  const std::wstring folder = dir.Path() + L"\\";
-  // Double-byte names: each "あ" is two bytes in code page 932.
-  const size_t fixed = folder.size() + 4;  // ASCII folder and ".lnk"
+  // Most of the length sits in ASCII folders (the host file system limits a single name); the
+  // name holds ten double-byte characters, two bytes each in code page 932.
+  const std::wstring folder1 = dir / std::wstring(90, L'd');
+  const size_t second = 215 - folder1.size() - 2;
+  const std::wstring folder = folder1 + L"\\" + std::wstring(second, L'e');
+  ASSERT_TRUE(EnsureFolderExists(folder));
   for (size_t bytes : {255u, 256u}) {
-    const size_t room = bytes - fixed;
-    std::wstring name(room / 2, L'あ');
-    if (room % 2) name += L"x";
+    const std::wstring name = std::wstring(10, L'あ') + std::wstring(bytes - (folder.size() + 1) - 4 - 20, L'x');
+    const std::wstring path = folder + L"\\" + name + L".lnk";
+    ASSERT_EQ(AnsiByteCount(path), bytes);
     MainWindowSession s;
     Fill(s, target, name);
     Tick(s, DestinationKind::Free);
-    Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+    Type(s.Control(IDC_CMB_FREEPATH), folder);
     ScriptedMessageBoxes boxes;
     Create(s);
-    const std::wstring path = folder + name + L".lnk";
     if (bytes == 255) {
       EXPECT_TRUE(ReadLink(path)) << bytes;
       ASSERT_EQ(boxes.Asks().size(), 1u);
@@ -362,8 +368,9 @@ TEST_F(CreateCommand, StartedWithALinkTicksItsDestination) {
     EXPECT_EQ(test::TextOf(s.Control(IDC_CMB_STARTMENUPATH)), startSub);
     EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_ALLUSERS)));
     for (int i = 0; i < 7; ++i) EXPECT_EQ(test::IsChecked(s.Control(IDC_CHK_WHERE + i)), i == 1) << i;
-    if (!test::RunningUnderWine())
+    if (!test::RunningUnderWine()) {  // Wine does not load a link's show command back
       EXPECT_EQ(SendMessageW(s.Control(IDC_CMB_SHOWCMD), CB_GETCURSEL, 0, 0), 1);
+    }
   }
   const std::wstring inCommonStartup = Later(commonStartup + L"\\" + Unique(L"common") + L".lnk");
   ASSERT_TRUE(link.CreateShellLink(inCommonStartup, target, L"", L"", L"", 0, SW_SHOW, L""));
