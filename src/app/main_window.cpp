@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include "app/message_box.h"
 #include "app/program.h"
@@ -10,7 +11,9 @@
 #include "resource.h"
 #include "app/message_box_placement.h"
 #include "naming/derive_name.h"
+#include "naming/drop_rules.h"
 #include "naming/long_path.h"
+#include "naming/pickers.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
 #include "shortcut/create_command.h"
@@ -122,6 +125,11 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return FALSE;
     }
     case WM_DESTROY:
+      if (dropTarget_) {
+        RevokeDragDrop(hwnd_);
+        dropTarget_->Release();
+        dropTarget_ = nullptr;
+      }
       for (HICON& icon : flatIcons_) {
         if (icon) DestroyIcon(icon);
         icon = nullptr;
@@ -135,6 +143,10 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnCommand(int id, int code) {
   if (id >= IDC_CHK_WHERE && id < IDC_CHK_WHERE + kDestinationCount) {
     if (code == BN_CLICKED) chkWhere_Click(id - IDC_CHK_WHERE);
+    return;
+  }
+  if (id >= IDC_BTN_BROWS && id < IDC_BTN_BROWS + 5) {
+    if (code == BN_CLICKED) btnBrows_Click(id - IDC_BTN_BROWS);
     return;
   }
   if (id >= IDC_BTN_CLEAR && id < IDC_BTN_CLEAR + 2) {
@@ -271,6 +283,9 @@ void MainWindow::Form_Load() {
     RememberSubFolder(RecentList::Favorites, IDC_CMB_FAVORITESPATH);
   }
   UpdateCreateButton();
+  // Files and URLs may be dropped anywhere on the window.
+  dropTarget_ = new DropTarget([this](const DroppedData& data) { AcceptDroppedData(data); });
+  RegisterDragDrop(hwnd_, dropTarget_);
   // 16. A target handed over on the command line.
   if (!Program().commandLineText.empty()) TakeStartupTarget(Program().commandLineText);
 }
@@ -335,19 +350,8 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
       return;
     }
     const std::wstring tail = ToUpper(path.size() >= 4 ? path.substr(path.size() - 4) : path);
-    if (tail == L".LNK") {
-      ReadShellLinkIntoForm(path);
-      SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
-      SelectDestinationOfFile(path);
-    } else if (tail == L".URL") {
-      InternetShortcut shortcut;
-      if (ReadInternetShortcut(path, shortcut)) {
-        SetText(IDC_TXT_LNKPATH, shortcut.url);
-        Program().iconFile = shortcut.iconFile;
-        Program().iconIndex = shortcut.iconIndex;
-      }
-      SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
-      SelectDestinationOfFile(path);
+    if (tail == L".LNK" || tail == L".URL") {
+      LoadShortcutFile(path, tail == L".LNK");
     } else if (tail == L".BMP") {
       ApplyNewTarget(path);
     } else {
@@ -369,6 +373,132 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
     }
   }
   SendDlgItemMessageW(hwnd_, IDC_TXT_SHORTCUTNAME, EM_SETSEL, 0, -1);
+}
+
+// An existing shortcut file: its contents fill the form, its name proposes the name, and the
+// destination that holds it is ticked so that creating again overwrites it in place.
+void MainWindow::LoadShortcutFile(const std::wstring& path, bool isLink) {
+  if (isLink) {
+    ReadShellLinkIntoForm(path);
+  } else {
+    InternetShortcut shortcut;
+    if (ReadInternetShortcut(path, shortcut)) {
+      SetText(IDC_TXT_LNKPATH, shortcut.url);
+      Program().iconFile = shortcut.iconFile;
+      Program().iconIndex = shortcut.iconIndex;
+    }
+  }
+  SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
+  SelectDestinationOfFile(path);
+}
+
+void MainWindow::ClearLinkOnlyFields() {
+  SetText(IDC_TXT_WRKPATH, L"");
+  SetText(IDC_TXT_OPTION, L"");
+  SetText(IDC_TXT_COMMENT, L"");
+  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+  tips_.Set(Control(IDC_PIC_ICON), L"");
+  Program().iconFile.clear();
+  Program().iconIndex = 0;
+}
+
+void MainWindow::AdoptChosenFile(const std::wstring& path) {
+  const std::wstring tail = ToUpper(path.size() >= 4 ? path.substr(path.size() - 4) : path);
+  if (tail == L".LNK" || tail == L".URL") {
+    LoadShortcutFile(path, tail == L".LNK");
+    return;
+  }
+  if (tail == L".BMP") {
+    ApplyNewTarget(path);
+    return;
+  }
+  const TargetKind kind = Program().targetKind;
+  SetText(IDC_TXT_LNKPATH, path);
+  if (kind == TargetKind::File) SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, kind));
+  if (kind == TargetKind::Folder) SetText(IDC_TXT_WRKPATH, L"");
+  SetText(IDC_TXT_OPTION, L"");
+  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+  SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
+  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
+}
+
+void MainWindow::AcceptDroppedData(const DroppedData& data) {
+  if (data.hasFiles) {
+    const auto file = DroppedFileTarget(data.files);
+    if (!file) return;
+    Program().targetKind = ClassifyTarget(*file);
+    AdoptChosenFile(*file);
+  } else if (data.hasText) {
+    const auto url = DroppedTextTarget(data.text, [](const std::wstring& text) {
+      Program().targetKind = ClassifyTarget(text);
+      return Program().targetKind;
+    });
+    if (!url) return;
+    SetText(IDC_TXT_LNKPATH, *url);
+    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(*url));
+    SetCursor(previous);
+    ClearLinkOnlyFields();
+  } else {
+    return;
+  }
+  FocusField(Control(IDC_TXT_SHORTCUTNAME));
+}
+
+void MainWindow::btnBrows_Click(int index) {
+  const std::wstring selectWhere = L"ショートカットを作成する場所を選択してください。";
+  // A typed folder is offered as the initial selection when it exists.
+  auto existingFolder = [this](int id) {
+    const std::wstring text = TrimSpaces(Text(id));
+    return GetPathKind(text) == PathKind::Folder ? text : std::wstring();
+  };
+  auto browseInto = [&](int comboId, int root) {
+    const std::wstring folder = BrowseForFolder(selectWhere, hwnd_, root, BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE,
+                                                existingFolder(comboId));
+    if (!folder.empty()) SetText(comboId, folder);
+  };
+  switch (index) {
+    case 0:
+      if (GetKeyState(VK_SHIFT) < 0) {
+        const std::wstring folder =
+            BrowseForFolder(L"リンク先フォルダを選択してください。", hwnd_, CSIDL_DESKTOP,
+                            BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE, existingFolder(IDC_TXT_LNKPATH));
+        if (folder.empty()) return;
+        Program().targetKind = TargetKind::Folder;
+        SetText(IDC_TXT_LNKPATH, folder);
+        SetText(IDC_TXT_WRKPATH, L"");
+        SetText(IDC_TXT_OPTION, L"");
+        SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+        SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(folder));
+        SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
+        FocusField(Control(IDC_TXT_SHORTCUTNAME));
+      } else {
+        const std::wstring current = TrimSpaces(Text(IDC_TXT_LNKPATH));
+        std::wstring initial = current.substr(0, current.size() - FileNameOf(current).size());
+        if (GetPathKind(initial) != PathKind::Folder) initial.clear();
+        const std::wstring chosen = PickFile(hwnd_, filterIndex_, initial);
+        if (chosen.empty()) return;
+        Program().targetKind = TargetKind::File;
+        AdoptChosenFile(chosen);
+        FocusField(Control(IDC_TXT_SHORTCUTNAME));
+      }
+      break;
+    case 1: browseInto(IDC_CMB_FREEPATH, CSIDL_DESKTOP); break;
+    case 2:
+      browseInto(IDC_CMB_STARTMENUPATH, IsChecked(IDC_CHK_ALLUSERS) ? CSIDL_COMMON_STARTMENU : CSIDL_STARTMENU);
+      break;
+    case 3: {
+      std::wstring iconFile = Program().iconFile;
+      int iconIndex = Program().iconIndex;
+      if (ChooseIcon(hwnd_, iconFile, iconIndex)) {
+        Program().iconFile = iconFile;
+        Program().iconIndex = iconIndex;
+      }
+      break;
+    }
+    case 4: browseInto(IDC_CMB_FAVORITESPATH, CSIDL_FAVORITES); break;
+    default: break;
+  }
 }
 
 void MainWindow::ApplyNewTarget(const std::wstring& target) {

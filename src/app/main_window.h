@@ -7,6 +7,7 @@
 #include <string>
 
 #include "chrome/tool_tips.h"
+#include "naming/drop_target.h"
 #include "shortcut/destinations.h"
 #include "shortcut/recent_folders.h"
 #include "shortcut/shell_link.h"
@@ -60,6 +61,13 @@ class MainWindow {
   void Form_Activate();
   void Form_Unload();
   void btnCreate_Click();
+  void btnBrows_Click(int index);
+  // Every drop on the window or one of its controls arrives here.
+  void AcceptDroppedData(const DroppedData& data);
+  // The window's drop target (registered for the whole window).
+  IDropTarget* DropTargetObject() const { return dropTarget_; }
+  // Adopts a file chosen with the picker or dropped, by its type (.lnk, .url, .bmp, other).
+  void AdoptChosenFile(const std::wstring& path);
   void btnClear_Click(int index);
   void btnExit_Click();
   void chkWhere_Click(int index);
@@ -82,6 +90,8 @@ class MainWindow {
   void TakeStartupTarget(std::wstring text);
   // Fills the fields for a new target (used for bitmap files).
   void ApplyNewTarget(const std::wstring& target);
+  void LoadShortcutFile(const std::wstring& path, bool isLink);
+  void ClearLinkOnlyFields();
 
   HWND hwnd_;
   ToolTips tips_;
@@ -96,6 +106,8 @@ class MainWindow {
   int windowsVersionCheck_ = 1;
   bool exitAfterCreate_ = false;
   bool unloaded_ = false;
+  DropTarget* dropTarget_ = nullptr;
+  int filterIndex_ = 0;  // the file picker's filter the user left selected
   HICON flatIcons_[10] = {};
   HBRUSH windowBrush_ = nullptr;
   HBRUSH buttonFaceBrush_ = nullptr;

@@ -1,0 +1,4 @@
+pelmora_windows(
+  drop_target.cpp
+  pickers.cpp
+)

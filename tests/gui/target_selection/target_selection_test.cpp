@@ -1,0 +1,235 @@
+// Choosing the target: drops from Explorer and browsers, the pickers, and web addresses that
+// become internet shortcuts.
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "app/system.h"
+#include "naming/pickers.h"
+#include "resource.h"
+#include "shortcut/shell_link.h"
+#include "support/win/data_object.h"
+#include "support/win/gui_driver.h"
+#include "support/win/main_window_fixture.h"
+#include "support/win/test_env.h"
+#include "url/internet_shortcut.h"
+
+namespace pelmora {
+namespace {
+
+using test::MainWindowSession;
+using test::ScriptedMessageBoxes;
+using test::TempFolder;
+using test::TextOf;
+
+void Type(MainWindowSession& s, int id, const std::wstring& text) { test::Type(s.Control(id), text); }
+
+std::wstring SettingsFile() { return ProgramFolder() + ProgramBaseName() + L".ini"; }
+
+class TargetSelection : public testing::Test {
+ protected:
+  void SetUp() override { DeleteFileW(SettingsFile().c_str()); }
+  void TearDown() override {
+    for (const auto& path : cleanup_) test::RemoveTree(path);
+    SetFilePickerResponder({});
+    SetFolderPickerResponder({});
+    DeleteFileW(SettingsFile().c_str());
+  }
+  void Drop(MainWindowSession& s, IDataObject* data) {
+    test::DropOn(s.Window().DropTargetObject(), data);
+    data->Release();
+  }
+  std::vector<std::wstring> cleanup_;
+};
+
+TEST_F(TargetSelection, DroppedFilesAndFolders) {
+  TempFolder dir;
+  const std::wstring first = dir / L"報告書.final.txt";
+  const std::wstring second = dir / L"second.txt";
+  const std::wstring folder = dir / L"写真";
+  ASSERT_TRUE(test::WriteFileBytes(first, "1"));
+  ASSERT_TRUE(test::WriteFileBytes(second, "2"));
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  MainWindowSession s;
+  Type(s, IDC_TXT_OPTION, L"old args");
+
+  Drop(s, test::MakeFileDrop({first, second, folder}));  // only the first counts
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), first);
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), dir.Path());
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"報告書.final");
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_OPTION)), L"");
+  EXPECT_EQ(Program().targetKind, TargetKind::File);
+  EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_SHORTCUTNAME));
+
+  Drop(s, test::MakeFileDrop({folder}));
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), folder);
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"写真");
+  EXPECT_EQ(Program().targetKind, TargetKind::Folder);
+}
+
+TEST_F(TargetSelection, RecycleBinItemsAndOtherTextAreIgnored) {
+  MainWindowSession s;
+  Type(s, IDC_TXT_LNKPATH, L"unchanged");
+  for (const wchar_t* path : {L"C:\\RECYCLER\\S-1-5\\Dc1.txt", L"D:\\Recycled\\x.doc", L"C:\\$Recycle.Bin\\S-1-5\\$R1.txt"}) {
+    IDataObject* data = test::MakeFileDrop({path});
+    test::DropOn(s.Window().DropTargetObject(), data);
+    data->Release();
+    EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"unchanged") << testing::PrintToString(std::wstring(path));
+  }
+  IDataObject* word = test::MakeTextDrop(L"こんにちは");
+  test::DropOn(s.Window().DropTargetObject(), word);
+  word->Release();
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"unchanged");
+}
+
+TEST_F(TargetSelection, DroppedUrlTextIsTrimmedAndClearsTheLinkOnlyFields) {
+  for (bool ansi : {false, true}) {
+    MainWindowSession s;
+    Type(s, IDC_TXT_WRKPATH, L"C:\\work");
+    Type(s, IDC_TXT_COMMENT, L"comment");
+    Program().iconFile = L"C:\\x.ico";
+    // Japanese before the "?" makes it no URL: the drop is ignored.
+    Drop(s, test::MakeTextDrop(L"  http://example.com/日本?q=1  ", ansi));
+    EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"");
+    EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"C:\\work");
+    // Offered as ANSI text only, as older browsers do, a URL still arrives whole.
+    Drop(s, test::MakeTextDrop(L"http://example.com/b?q=日本", ansi));
+    EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://example.com/b?q=日本");
+  }
+  MainWindowSession s;
+  Type(s, IDC_TXT_WRKPATH, L"C:\\work");
+  Type(s, IDC_TXT_COMMENT, L"comment");
+  Program().iconFile = L"C:\\x.ico";
+  Drop(s, test::MakeTextDrop(L"  http://example.com/a?q=日本  "));
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://example.com/a?q=日本");
+  EXPECT_EQ(Program().targetKind, TargetKind::Url);
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_COMMENT)), L"");
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"");  // titles are not fetched by default
+  EXPECT_EQ(Program().iconFile, L"");
+}
+
+TEST_F(TargetSelection, DroppedShortcutFilesLoadAndTickTheirDestination) {
+  TempFolder dir;
+  const std::wstring target = dir / L"app.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "x"));
+  std::wstring desktop, favorites;
+  {
+    MainWindowSession probe;
+    desktop = probe.Window().Folders().desktop;
+    favorites = probe.Window().Folders().favorites;
+  }
+  const std::wstring link = desktop + L"\\ドロップ試験" + std::to_wstring(GetCurrentProcessId()) + L".lnk";
+  cleanup_.push_back(link);
+  ShellLink shell;
+  ASSERT_TRUE(shell.CreateShellLink(link, target, dir.Path(), L"-v", L"", 0, SW_SHOW, L"メモ"));
+  const std::wstring url = favorites + L"\\サイト" + std::to_wstring(GetCurrentProcessId()) + L".url";
+  cleanup_.push_back(url);
+  ASSERT_TRUE(WriteInternetShortcut(url, L"http://example.com/", L"", 0));
+
+  MainWindowSession s;
+  Drop(s, test::MakeFileDrop({link}));
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), target);
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_OPTION)), L"-v");
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_COMMENT)), L"メモ");
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"ドロップ試験" + std::to_wstring(GetCurrentProcessId()));
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(test::IsChecked(s.Control(IDC_CHK_WHERE + i)), i == 0) << i;
+
+  Drop(s, test::MakeFileDrop({url}));
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://example.com/");
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"サイト" + std::to_wstring(GetCurrentProcessId()));
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(test::IsChecked(s.Control(IDC_CHK_WHERE + i)), i == 6) << i;
+  EXPECT_EQ(TextOf(s.Control(IDC_CMB_FAVORITESPATH)), favorites);
+}
+
+TEST_F(TargetSelection, FilePickerStartsInTheTargetsFolderAndRemembersItsFilter) {
+  TempFolder dir;
+  const std::wstring file = dir / L"tool.exe";
+  ASSERT_TRUE(test::WriteFileBytes(file, "MZ"));
+  struct Call {
+    int filterIndex;
+    std::wstring initialFolder;
+  };
+  std::vector<Call> calls;
+  SetFilePickerResponder([&](FilePickerRequest& request) {
+    calls.push_back({request.filterIndex, request.initialFolder});
+    request.filterIndex = 2;  // the person switches to executables
+    return file;
+  });
+  MainWindowSession s;
+  test::Click(s.Control(IDC_BTN_BROWS + 0));
+  test::Click(s.Control(IDC_BTN_BROWS + 0));
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0].filterIndex, 1);
+  EXPECT_EQ(calls[0].initialFolder, L"");
+  EXPECT_EQ(calls[1].filterIndex, 2);
+  EXPECT_EQ(calls[1].initialFolder, dir.Path() + L"\\");
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), file);
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"tool");
+  EXPECT_EQ(Program().targetKind, TargetKind::File);
+}
+
+TEST_F(TargetSelection, ShiftClickPicksAFolderAndTheComboButtonsFillTheirCombos) {
+  TempFolder dir;
+  std::vector<FolderPickerRequest> asked;
+  SetFolderPickerResponder([&](const FolderPickerRequest& request) {
+    asked.push_back(request);
+    return dir.Path();
+  });
+  MainWindowSession s;
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  test::Click(s.Control(IDC_BTN_BROWS + 0));
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), dir.Path());
+  EXPECT_EQ(Program().targetKind, TargetKind::Folder);
+
+  s.Window().SetChecked(IDC_CHK_WHERE + 1, true);
+  s.Window().SetChecked(IDC_CHK_WHERE + 5, true);
+  s.Window().SetChecked(IDC_CHK_WHERE + 6, true);
+  test::Click(s.Control(IDC_BTN_BROWS + 1));
+  test::Click(s.Control(IDC_BTN_BROWS + 2));
+  s.Window().SetChecked(IDC_CHK_ALLUSERS, true);
+  test::Click(s.Control(IDC_BTN_BROWS + 2));
+  test::Click(s.Control(IDC_BTN_BROWS + 4));
+  ASSERT_EQ(asked.size(), 5u);
+  EXPECT_EQ(asked[0].title, L"リンク先フォルダを選択してください。");
+  EXPECT_EQ(asked[0].flags, 65u);
+  EXPECT_EQ(asked[1].title, L"ショートカットを作成する場所を選択してください。");
+  EXPECT_EQ(asked[1].rootCsidl, 0);
+  EXPECT_EQ(asked[2].rootCsidl, 11);
+  EXPECT_EQ(asked[3].rootCsidl, 22);
+  EXPECT_EQ(asked[4].rootCsidl, 6);
+  EXPECT_EQ(asked[3].initialSelection, dir.Path());  // the combo now holds an existing folder
+  for (int combo : {IDC_CMB_FREEPATH, IDC_CMB_STARTMENUPATH, IDC_CMB_FAVORITESPATH})
+    EXPECT_EQ(TextOf(s.Control(combo)), dir.Path());
+}
+
+TEST_F(TargetSelection, UrlTargetsBecomeInternetShortcutsThatKeepOtherSections) {
+  const std::wstring name = L"ウェブ" + std::to_wstring(GetCurrentProcessId());
+  MainWindowSession s;
+  const std::wstring desktopUrl = s.Window().Folders().desktop + L"\\" + name + L".url";
+  const std::wstring favoritesUrl = s.Window().Folders().favorites + L"\\" + name + L".url";
+  cleanup_ = {desktopUrl, favoritesUrl};
+  ASSERT_TRUE(test::WriteFileBytes(favoritesUrl, "[Other]\r\nkeep=1\r\n[InternetShortcut]\r\nURL=http://old/\r\n"));
+  Type(s, IDC_TXT_LNKPATH, L"http://example.com/page?x=1");
+  Type(s, IDC_TXT_SHORTCUTNAME, name);
+  s.Window().SetChecked(IDC_CHK_WHERE + 0, true);
+  s.Window().SetChecked(IDC_CHK_WHERE + 6, true);
+  ScriptedMessageBoxes boxes({IDYES});
+  test::Click(s.Control(IDC_BTN_CREATE));
+  ASSERT_EQ(boxes.Asks().size(), 2u);
+  EXPECT_EQ(boxes.Asks()[0].text, L"「お気に入り」には同名のショートカットが既に存在します。\r\n\r\n上書きしますか？\r\n");
+  EXPECT_EQ(boxes.Asks()[1].text, L"インターネットショートカットはすべて作成されました。");
+  EXPECT_EQ(test::ReadFileBytes(desktopUrl), "[InternetShortcut]\r\nURL=http://example.com/page?x=1\r\n");
+  const std::string favoritesBytes = test::ReadFileBytes(favoritesUrl);
+  EXPECT_NE(favoritesBytes.find("[Other]\r\nkeep=1\r\n"), std::string::npos);
+  EXPECT_NE(favoritesBytes.find("URL=http://example.com/page?x=1\r\n"), std::string::npos);
+  EXPECT_EQ(favoritesBytes.find("http://old/"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pelmora
