@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <memory>
+#include <mutex>
+
 #include "app/system.h"
 #include "naming/target_readers.h"
 #include "naming/web_title_files.h"
@@ -14,51 +17,130 @@ namespace {
 
 constexpr DWORD kReadChunk = 1024;
 
-class InternetHandle {
- public:
-  explicit InternetHandle(HINTERNET h) : h_(h) {}
-  ~InternetHandle() {
-    if (h_) InternetCloseHandle(h_);
+// One download, shared by the thread that talks to the server and the thread that waits for
+// it. Whoever comes last frees it.
+struct Download {
+  Download() : done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+  ~Download() {
+    if (done) CloseHandle(done);
   }
-  InternetHandle(const InternetHandle&) = delete;
-  InternetHandle& operator=(const InternetHandle&) = delete;
-  explicit operator bool() const { return h_ != nullptr; }
-  HINTERNET get() const { return h_; }
+  Download(const Download&) = delete;
+  Download& operator=(const Download&) = delete;
 
- private:
-  HINTERNET h_;
+  std::wstring url;
+  std::wstring agent;
+  FetchLimits limits{};
+  HANDLE done;
+
+  std::mutex mutex;       // guards what follows
+  std::string bytes;      // received so far
+  HINTERNET session = nullptr;
+  HINTERNET request = nullptr;
+  bool abandoned = false;  // the waiter gave up and closed the handles
 };
+
+// Stores a handle for the waiter to close, unless it has already given up.
+bool Publish(Download& d, HINTERNET& slot, HINTERNET handle) {
+  std::lock_guard<std::mutex> lock(d.mutex);
+  if (d.abandoned) {
+    if (handle) InternetCloseHandle(handle);
+    return false;
+  }
+  slot = handle;
+  return handle != nullptr;
+}
+
+void Fetch(Download& d) {
+  if (!Publish(d, d.session,
+               InternetOpenW(d.agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0))) {
+    return;
+  }
+  DWORD connectMs = d.limits.connectTimeOutMs;
+  DWORD receiveMs = d.limits.receiveTimeOutMs;
+  InternetSetOptionW(d.session, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof(connectMs));
+  InternetSetOptionW(d.session, INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveMs, sizeof(receiveMs));
+  if (!Publish(d, d.request, InternetOpenUrlW(d.session, d.url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0))) {
+    return;
+  }
+  std::size_t total = 0;
+  char chunk[kReadChunk];
+  for (;;) {
+    DWORD got = 0;
+    const BOOL ok = InternetReadFile(d.request, chunk, kReadChunk, &got);
+    if (got > kReadChunk) got = 0;
+    {
+      std::lock_guard<std::mutex> lock(d.mutex);
+      if (d.abandoned) return;
+      d.bytes.append(chunk, got);
+    }
+    total += got;
+    if (!DownloadContinues(ok, got, total, d.limits.htmlBuffer)) break;
+  }
+}
+
+DWORD WINAPI FetchThread(void* parameter) {
+  std::unique_ptr<std::shared_ptr<Download>> owner(static_cast<std::shared_ptr<Download>*>(parameter));
+  Download& d = **owner;
+  Fetch(d);
+  {
+    std::lock_guard<std::mutex> lock(d.mutex);
+    if (!d.abandoned) {
+      if (d.request) InternetCloseHandle(d.request);
+      if (d.session) InternetCloseHandle(d.session);
+      d.request = d.session = nullptr;
+    }
+  }
+  SetEvent(d.done);
+  return 0;
+}
 
 }  // namespace
 
 std::size_t DownloadPageHead(const std::wstring& url, std::string& bytes) {
   bytes.clear();
   if (url.empty()) return 0;
-  const FetchLimits limits = FetchLimitsOf(CurrentSettings());
+  auto download = std::make_shared<Download>();
+  if (!download->done) return 0;
+  download->url = url;
+  download->agent = ProgramBaseName();
+  download->limits = FetchLimitsOf(CurrentSettings());
 
-  const std::wstring agent = ProgramBaseName();
-  InternetHandle session(InternetOpenW(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-  if (!session) return 0;
-  DWORD connectMs = limits.connectTimeOutMs;
-  DWORD receiveMs = limits.receiveTimeOutMs;
-  InternetSetOptionW(session.get(), INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof(connectMs));
-  InternetSetOptionW(session.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveMs, sizeof(receiveMs));
-
-  InternetHandle request(InternetOpenUrlW(session.get(), url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
-  if (!request) return 0;
-
-  std::size_t total = 0;
-  for (;;) {
-    if (bytes.size() < total + kReadChunk) bytes.resize(total + kReadChunk);
-    DWORD got = 0;
-    const BOOL ok = InternetReadFile(request.get(), bytes.data() + total, kReadChunk, &got);
-    if (got > kReadChunk) got = 0;
-    total += got;
-    if (!DownloadContinues(ok, got, total, limits.htmlBuffer)) break;
-    RunPendingMessages();
+  // The server is talked to on a thread of its own, so that the whole fetch can be given up
+  // after the connect and receive time-outs together: a server that trickles its bytes, or a
+  // WinINet that does not apply the receive time-out, cannot hold the program longer. Window
+  // messages keep running meanwhile.
+  auto* parameter = new std::shared_ptr<Download>(download);
+  HANDLE thread = CreateThread(nullptr, 0, FetchThread, parameter, 0, nullptr);
+  if (!thread) {
+    delete parameter;
+    return 0;
   }
-  bytes.resize(total);
-  return total;
+  CloseHandle(thread);
+
+  const ULONGLONG deadline =
+      GetTickCount64() + download->limits.connectTimeOutMs + download->limits.receiveTimeOutMs;
+  for (;;) {
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) break;
+    const DWORD wait = MsgWaitForMultipleObjects(1, &download->done, FALSE, static_cast<DWORD>(deadline - now),
+                                                 QS_ALLINPUT);
+    if (wait == WAIT_OBJECT_0 + 1) {
+      RunPendingMessages();
+      continue;
+    }
+    break;
+  }
+
+  std::lock_guard<std::mutex> lock(download->mutex);
+  if (WaitForSingleObject(download->done, 0) != WAIT_OBJECT_0 && !download->abandoned) {
+    // Out of time: closing the handles ends the calls still waiting on the server.
+    download->abandoned = true;
+    if (download->request) InternetCloseHandle(download->request);
+    if (download->session) InternetCloseHandle(download->session);
+    download->request = download->session = nullptr;
+  }
+  bytes = download->bytes;
+  return bytes.size();
 }
 
 std::wstring FetchWebTitle(const std::wstring& url) {

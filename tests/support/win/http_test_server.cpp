@@ -121,7 +121,7 @@ void HttpTestServer::Handle(std::uintptr_t connection) {
   }
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    requests_.push_back(head.substr(0, head.find("\r\n\r\n")));
+    requests_.push_back(head.substr(0, head.find("\r\n\r\n") + 2));
   }
 
   auto header = [&](bool withLength) {
@@ -169,6 +169,15 @@ void HttpTestServer::Handle(std::uintptr_t connection) {
         c = static_cast<char>(state & 0xFF);
       }
       SendAll(connection, noise.data(), noise.size());
+      break;
+    }
+    case Behaviour::Trickle: {
+      const std::string start = header(false);
+      if (!SendAll(connection, start.data(), start.size())) break;
+      for (std::size_t i = 0; i < body_.size() && !stop_ && Clock::now() < deadline; ++i) {
+        if (!SendAll(connection, body_.data() + i, 1)) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      }
       break;
     }
   }

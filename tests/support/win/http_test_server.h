@@ -20,6 +20,7 @@ class HttpTestServer {
     EndlessBody,   // the body, then filler without end (no length given)
     CloseHalfWay,  // announces the body's length, sends half of it and closes
     BinaryNoise,   // pseudo-random bytes instead of a response, then closes
+    Trickle,       // the response head, then the body one byte every 100 ms
   };
 
   explicit HttpTestServer(Behaviour behaviour, std::string body = {}, std::string contentType = "text/html");
@@ -31,7 +32,7 @@ class HttpTestServer {
   unsigned short Port() const { return port_; }
   // http://127.0.0.1:<port><path>
   std::wstring Url(const std::wstring& path = L"/") const;
-  // The request heads received so far (request line and headers, up to the empty line).
+  // The request heads received so far: request line and headers, each line ending in CR LF.
   std::vector<std::string> Requests() const;
 
  private:
