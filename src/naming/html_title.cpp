@@ -6,9 +6,8 @@
 namespace pelmora {
 namespace {
 
-// Tag positions are kept as 16-bit character numbers counted from 1: an opening tag that starts
-// after character 32760 or a closing tag after character 32767 is out of reach.
-constexpr std::size_t kOpeningTagLimit = 32760;
+// Tag positions are kept as 16-bit character numbers counted from 1: a closing tag that starts
+// after character 32767 (and so any opening tag after character 32760) is out of reach.
 constexpr std::size_t kClosingTagLimit = 32767;
 
 wchar_t FoldAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
@@ -45,7 +44,7 @@ std::wstring ExtractHtmlTitle(std::wstring_view text) {
   static constexpr std::wstring_view kOpen = L"<TITLE>";
   static constexpr std::wstring_view kClose = L"</TITLE>";
   const std::size_t open = FindNoCase(text, kOpen, 0);
-  if (open == std::wstring_view::npos || open >= kOpeningTagLimit) return {};
+  if (open == std::wstring_view::npos) return {};
   const std::size_t first = open + kOpen.size();
   const std::size_t close = FindNoCase(text, kClose, first);
   if (close == std::wstring_view::npos || close >= kClosingTagLimit) return {};
