@@ -39,7 +39,8 @@ struct Download {
   bool abandoned = false;  // the waiter gave up and closed the handles
 };
 
-// Stores a handle for the waiter to close, unless it has already given up.
+// Stores a handle for the waiter to close, unless it has already given up (the handle is then
+// closed here). The fetch keeps its own copy: the stored one is cleared when the waiter closes it.
 bool Publish(Download& d, HINTERNET& slot, HINTERNET handle) {
   std::lock_guard<std::mutex> lock(d.mutex);
   if (d.abandoned) {
@@ -51,22 +52,19 @@ bool Publish(Download& d, HINTERNET& slot, HINTERNET handle) {
 }
 
 void Fetch(Download& d) {
-  if (!Publish(d, d.session,
-               InternetOpenW(d.agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0))) {
-    return;
-  }
+  const HINTERNET session = InternetOpenW(d.agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+  if (!Publish(d, d.session, session)) return;
   DWORD connectMs = d.limits.connectTimeOutMs;
   DWORD receiveMs = d.limits.receiveTimeOutMs;
-  InternetSetOptionW(d.session, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof(connectMs));
-  InternetSetOptionW(d.session, INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveMs, sizeof(receiveMs));
-  if (!Publish(d, d.request, InternetOpenUrlW(d.session, d.url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0))) {
-    return;
-  }
+  InternetSetOptionW(session, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof(connectMs));
+  InternetSetOptionW(session, INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveMs, sizeof(receiveMs));
+  const HINTERNET request = InternetOpenUrlW(session, d.url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0);
+  if (!Publish(d, d.request, request)) return;
   std::size_t total = 0;
   char chunk[kReadChunk];
   for (;;) {
     DWORD got = 0;
-    const BOOL ok = InternetReadFile(d.request, chunk, kReadChunk, &got);
+    const BOOL ok = InternetReadFile(request, chunk, kReadChunk, &got);
     if (got > kReadChunk) got = 0;
     {
       std::lock_guard<std::mutex> lock(d.mutex);
