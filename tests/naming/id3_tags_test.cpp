@@ -54,6 +54,7 @@ TEST(Id3Tags, TagStructuresAreUnderstood) {
   const std::string title16 = TextData(1, Le16Bom(L"ÿ題"));  // holds FF bytes to unsynchronise
   const std::string extended23 = BigEndianBytes(6, 4) + std::string(6, '\0');
   const std::string extended24 = SyncSafeBytes(6) + std::string(1, '\x01') + std::string(1, '\0');
+  const std::string group = "G";
   struct Case {
     const char* what;
     std::string tag;
@@ -64,8 +65,8 @@ TEST(Id3Tags, TagStructuresAreUnderstood) {
       {"2.3 extended header", Tag(3, 0x40, extended23 + Frame23("TIT2", title16))},
       {"2.4 extended header", Tag(4, 0x40, extended24 + Frame24("TIT2", title16))},
       {"2.4 footer", Tag(4, 0x10, Frame24("TIT2", title16))},
-      {"2.4 group and data length", Tag(4, 0, Frame24("TIT2", "G" + SyncSafeBytes(9) + title16, 0x41))},
-      {"2.3 group", Tag(3, 0, Frame23("TIT2", "G" + title16, 0x20))},
+      {"2.4 group and data length", Tag(4, 0, Frame24("TIT2", group + SyncSafeBytes(9) + title16, 0x41))},
+      {"2.3 group", Tag(3, 0, Frame23("TIT2", group + title16, 0x20))},
       {"other frames first, padding after",
        Tag(3, 0, Frame23("TALB", TextData(0, "Album")) + Frame23("TIT2", title16) + std::string(64, '\0'))},
       {"2.4 sizes written without the seven-bit rule",

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "settings/settings.h"
 #include "support/win/test_env.h"
