@@ -1,3 +1,1 @@
-pelmora_windows(
-  target_readers_pending.cpp
-)
+# The naming subsystem lists its files in sources_*.cmake beside this one.

@@ -1,0 +1,23 @@
+// Any bytes: detection and conversion to Shift-JIS never read out of bounds and never grow
+// the text; the converter's output holds no NUL.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "naming/japanese_text.h"
+#include "naming/japanese_text_converter.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  using pelmora::JapaneseEncoding;
+  for (const JapaneseEncoding e : {JapaneseEncoding::Ascii, JapaneseEncoding::ShiftJis, JapaneseEncoding::EucJp,
+                                   JapaneseEncoding::Iso2022Jp, JapaneseEncoding::Utf8, JapaneseEncoding::Utf16Le,
+                                   JapaneseEncoding::Utf16Be}) {
+    if (pelmora::ConvertToShiftJis(bytes, e).size() > size) __builtin_trap();
+  }
+  std::string out;
+  const size_t count = pelmora::NkfConvertBytes(bytes, out, "s");
+  if (count != out.size() || count > 2 * size + 1 || out.find('\0') != std::string::npos) __builtin_trap();
+  if (pelmora::ConvertTextBytes(bytes, out) != out.size()) __builtin_trap();
+  return 0;
+}

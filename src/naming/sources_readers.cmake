@@ -1,0 +1,20 @@
+# Readers that look inside targets: HTML and web titles, Japanese text, version names, MP3 tags.
+pelmora_portable(
+  html_title.cpp
+  id3_tags.cpp
+  japanese_text.cpp
+  japanese_text_converter.cpp
+  mp3_name.cpp
+  utf8.cpp
+  version_names_rules.cpp
+  web_title_rules.cpp
+)
+pelmora_windows(
+  html_title_file.cpp
+  japanese_text_file.cpp
+  mp3_name_reader.cpp
+  mp3_tag_file.cpp
+  version_names.cpp
+  web_title.cpp
+  web_title_files.cpp
+)

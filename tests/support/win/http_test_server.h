@@ -1,0 +1,57 @@
+// A small HTTP server on 127.0.0.1 for the title-fetch tests: it serves given bytes, or
+// misbehaves in the ways real servers do. It runs on its own thread in the test process and
+// handles one connection at a time.
+#pragma once
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace pelmora::test {
+
+class HttpTestServer {
+ public:
+  enum class Behaviour {
+    Serve,         // a 200 response with the body
+    NeverAnswer,   // accepts, reads the request, sends nothing
+    EndlessBody,   // the body, then filler without end (no length given)
+    CloseHalfWay,  // announces the body's length, sends half of it and closes
+    BinaryNoise,   // pseudo-random bytes instead of a response, then closes
+    Trickle,       // the response head, then the body one byte every 100 ms
+  };
+
+  explicit HttpTestServer(Behaviour behaviour, std::string body = {}, std::string contentType = "text/html");
+  ~HttpTestServer();
+  HttpTestServer(const HttpTestServer&) = delete;
+  HttpTestServer& operator=(const HttpTestServer&) = delete;
+
+  bool Started() const { return port_ != 0; }
+  unsigned short Port() const { return port_; }
+  // http://127.0.0.1:<port><path>
+  std::wstring Url(const std::wstring& path = L"/") const;
+  // The request heads received so far: request line and headers, each line ending in CR LF.
+  std::vector<std::string> Requests() const;
+
+ private:
+  void Run();
+  void Handle(std::uintptr_t connection);
+  bool SendAll(std::uintptr_t connection, const char* data, std::size_t size);
+
+  Behaviour behaviour_;
+  std::string body_;
+  std::string contentType_;
+  std::uintptr_t listener_;
+  unsigned short port_ = 0;
+  std::atomic<bool> stop_{false};
+  mutable std::mutex mutex_;
+  std::vector<std::string> requests_;
+  std::thread thread_;
+};
+
+// A port on 127.0.0.1 where nothing listens.
+unsigned short UnusedLoopbackPort();
+
+}  // namespace pelmora::test

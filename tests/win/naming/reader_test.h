@@ -1,0 +1,49 @@
+// Shared set-up of the reader tests: the settings they change are put back afterwards, and the
+// process's temporary folder is a private one, so the fixed temporary file names of the title
+// readers cannot collide with other test programs running at the same time.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/settings.h"
+#include "support/win/test_env.h"
+
+namespace pelmora::test {
+
+class ReaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved_ = CurrentSettings();
+    temp_ = std::make_unique<TempFolder>(L"readers");
+    for (const wchar_t* name : {L"TMP", L"TEMP"}) {
+      wchar_t value[32768];
+      const DWORD n = GetEnvironmentVariableW(name, value, 32768);
+      savedEnv_.push_back({name, n ? std::wstring(value, n) : std::wstring(), n != 0});
+      SetEnvironmentVariableW(name, temp_->Path().c_str());
+    }
+  }
+  void TearDown() override {
+    for (const auto& e : savedEnv_) SetEnvironmentVariableW(e.name, e.had ? e.value.c_str() : nullptr);
+    temp_.reset();
+    CurrentSettings() = saved_;
+  }
+  // A path in the private temporary folder.
+  std::wstring Temp(const std::wstring& name) const { return *temp_ / name; }
+
+ private:
+  struct SavedVariable {
+    const wchar_t* name;
+    std::wstring value;
+    bool had;
+  };
+  Settings saved_;
+  std::unique_ptr<TempFolder> temp_;
+  std::vector<SavedVariable> savedEnv_;
+};
+
+}  // namespace pelmora::test
