@@ -39,7 +39,7 @@ file(GLOB PELMORA_TEST_SUPPORT CONFIGURE_DEPENDS
      ${PELMORA_SOURCE_DIR}/tests/support/*.cpp ${PELMORA_SOURCE_DIR}/tests/support/win/*.cpp)
 add_library(pelmora_test_support STATIC ${PELMORA_TEST_SUPPORT})
 target_include_directories(pelmora_test_support PUBLIC ${PELMORA_SOURCE_DIR}/tests)
-target_link_libraries(pelmora_test_support PUBLIC pelmora_core gtest)
+target_link_libraries(pelmora_test_support PUBLIC pelmora_core gtest ws2_32)
 
 function(pelmora_windows_test name folder)
   file(GLOB cpp CONFIGURE_DEPENDS ${folder}/*.cpp)

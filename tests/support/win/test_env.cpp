@@ -3,6 +3,8 @@
 #include <shellapi.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/message_box.h"
 
@@ -17,10 +19,15 @@ TempFolder::TempFolder(const std::wstring& hint) {
   static std::atomic<unsigned> counter{0};
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  for (;;) {
+  // Names only collide by accident; any other failure (a missing temporary folder) is final.
+  for (int attempt = 0;; ++attempt) {
     path_ = std::wstring(temp) + L"pelmora-" + hint + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
             std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(counter++);
     if (CreateDirectoryW(path_.c_str(), nullptr)) break;
+    if (GetLastError() != ERROR_ALREADY_EXISTS || attempt > 100) {
+      fprintf(stderr, "cannot create a temporary folder under %ls\n", temp);
+      abort();
+    }
   }
 }
 
