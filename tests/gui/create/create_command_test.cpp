@@ -343,6 +343,54 @@ TEST_F(CreateCommand, LinkToAPathOutsideTheAnsiCodePageRoundTrips) {
   EXPECT_EQ(info.target, target);
 }
 
+TEST_F(CreateCommand, NoMessageSilencesOnlyTheSuccessSummary) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  WritePrivateProfileStringW(L"GENERAL", L"NoMessage", L"1", SettingsFile().c_str());
+  MainWindowSession s;
+  Fill(s, target, L"silent");
+  Tick(s, DestinationKind::Free);
+  Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+  {
+    ScriptedMessageBoxes boxes;
+    Create(s);
+    EXPECT_TRUE(boxes.Asks().empty());
+    EXPECT_TRUE(ReadLink(dir / L"silent.lnk"));
+  }
+  ScriptedMessageBoxes boxes({IDNO});
+  Create(s);
+  ASSERT_EQ(boxes.Asks().size(), 2u);
+  EXPECT_EQ(boxes.Asks()[1].text, kSomeNotCreated);
+}
+
+TEST_F(CreateCommand, ExitAfterCreateEndsAProgramStartedWithATarget) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  struct Case {
+    bool startedWithTarget;
+    int answer;  // to the overwrite question
+    bool ends;
+  } cases[] = {{true, IDNO, true}, {true, IDCANCEL, false}, {false, IDNO, false}};
+  for (const auto& c : cases) {
+    WritePrivateProfileStringW(L"GENERAL", L"ExitAfterCreate", L"1", SettingsFile().c_str());
+    ASSERT_TRUE(test::WriteFileBytes(dir / L"t.lnk", "existing"));
+    MainWindowSession s(c.startedWithTarget ? L"\"" + target + L"\"" : L"");
+    Fill(s, target, L"t");
+    Tick(s, DestinationKind::Free);
+    Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+    ScriptedMessageBoxes boxes({c.answer});
+    Create(s);
+    EXPECT_EQ(!s.IsOpen(), c.ends) << c.startedWithTarget << " " << c.answer;
+    // The summary still comes first, even though a shortcut was not created.
+    if (c.ends) {
+      ASSERT_EQ(boxes.Asks().size(), 2u);
+      EXPECT_EQ(boxes.Asks()[1].text, kSomeNotCreated);
+    }
+  }
+}
+
 // A link handed over on the command line fills the form and ticks the destination holding it.
 TEST_F(CreateCommand, StartedWithALinkTicksItsDestination) {
   TempFolder dir;
