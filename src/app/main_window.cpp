@@ -102,6 +102,10 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->CtlID == IDC_PIC_ICON) {
+        preview_.Paint(item->hDC, item->rcItem);
+        return TRUE;
+      }
       if (item->CtlID >= IDC_PIC_FLATBUTTON && item->CtlID < IDC_PIC_FLATBUTTON + 10) {
         DrawFlatButton(*item);
         return TRUE;
@@ -217,6 +221,7 @@ void MainWindow::Form_Load() {
                reinterpret_cast<LPARAM>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
   tips_.Create(hwnd_);
+  preview_.Attach(Control(IDC_PIC_ICON), [this](const std::wstring& tip) { tips_.Set(Control(IDC_PIC_ICON), tip); });
 
   // 2. The caption is the product name of the program's version information.
   const ProgramInfo info = ReadProgramInfo();
@@ -249,6 +254,8 @@ void MainWindow::Form_Load() {
   controlPath_ = toolFolder + L"CONTROL.EXE";
   // 10. Tool buttons.
   SetUpFlatButtons();
+  // 11. The shortcut arrow and the internet-shortcut icon of the preview.
+  preview_.LoadPreviewIcons(systemFolder_);
   // 12. Recent sub-folders.
   for (auto& list : recent_) LoadRecentFolders(list, Control(ComboOfList(list.Which())), settingsFilePath_);
   // 13. Destination folders and what is available here.
@@ -357,12 +364,14 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
     } else {
       SetText(IDC_TXT_LNKPATH, path);
       SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, kind));
+      ShowIconOf(path);
       SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
       SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
     }
   } else if (kind == TargetKind::Url) {
     SetText(IDC_TXT_LNKPATH, text);
     SetText(IDC_TXT_SHORTCUTNAME, proposedName);
+    preview_.GetInetShortcutIconImage();
     // The window is visible while a title is fetched.
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     RunPendingMessages();
@@ -380,13 +389,17 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
 void MainWindow::LoadShortcutFile(const std::wstring& path, bool isLink) {
   if (isLink) {
     ReadShellLinkIntoForm(path);
+    ShowLinkIcon();
   } else {
     InternetShortcut shortcut;
     if (ReadInternetShortcut(path, shortcut)) {
       SetText(IDC_TXT_LNKPATH, shortcut.url);
-      Program().iconFile = shortcut.iconFile;
       Program().iconIndex = shortcut.iconIndex;
     }
+    if (preview_.SetIconSource(shortcut.iconFile) == 0)
+      preview_.GetInetShortcutIconImage();
+    else
+      preview_.DrawIconFromSource(shortcut.iconIndex);
   }
   SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
   SelectDestinationOfFile(path);
@@ -416,6 +429,7 @@ void MainWindow::AdoptChosenFile(const std::wstring& path) {
   SetText(IDC_TXT_LNKPATH, path);
   if (kind == TargetKind::File) SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, kind));
   if (kind == TargetKind::Folder) SetText(IDC_TXT_WRKPATH, L"");
+  ShowIconOf(path);
   SetText(IDC_TXT_OPTION, L"");
   SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
   SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
@@ -435,6 +449,7 @@ void MainWindow::AcceptDroppedData(const DroppedData& data) {
     });
     if (!url) return;
     SetText(IDC_TXT_LNKPATH, *url);
+    preview_.GetInetShortcutIconImage();
     HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(*url));
     SetCursor(previous);
@@ -467,6 +482,7 @@ void MainWindow::btnBrows_Click(int index) {
         Program().targetKind = TargetKind::Folder;
         SetText(IDC_TXT_LNKPATH, folder);
         SetText(IDC_TXT_WRKPATH, L"");
+        ShowIconOf(folder);
         SetText(IDC_TXT_OPTION, L"");
         SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
         SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(folder));
@@ -488,11 +504,12 @@ void MainWindow::btnBrows_Click(int index) {
       browseInto(IDC_CMB_STARTMENUPATH, IsChecked(IDC_CHK_ALLUSERS) ? CSIDL_COMMON_STARTMENU : CSIDL_STARTMENU);
       break;
     case 3: {
-      std::wstring iconFile = Program().iconFile;
-      int iconIndex = Program().iconIndex;
-      if (ChooseIcon(hwnd_, iconFile, iconIndex)) {
-        Program().iconFile = iconFile;
+      const bool hasIcon = !Program().iconFile.empty();
+      std::wstring iconFile = hasIcon ? Program().iconFile : systemFolder_ + L"SHELL32.DLL";
+      int iconIndex = hasIcon ? Program().iconIndex : 0;
+      if (ChooseIcon(hwnd_, iconFile, iconIndex) && preview_.SetIconSource(iconFile) >= 1) {
         Program().iconIndex = iconIndex;
+        preview_.DrawIconFromSource(iconIndex);
       }
       break;
     }
@@ -511,6 +528,7 @@ void MainWindow::ApplyNewTarget(const std::wstring& target) {
   SetText(IDC_TXT_OPTION, L"");
   SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
   SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+  preview_.DrawBitmapTypeIcon();
 }
 
 bool MainWindow::ReadShellLinkIntoForm(const std::wstring& linkPath) {
@@ -621,9 +639,32 @@ void MainWindow::chkAllUsers_Click() {
   tips_.Set(chkWhere(2), all ? folders_.commonStartup : folders_.startup);
 }
 
-void MainWindow::ClearIconPreview() {
-  SendDlgItemMessageW(hwnd_, IDC_PIC_ICON, STM_SETICON, 0, 0);
-  tips_.Set(Control(IDC_PIC_ICON), L"");
+void MainWindow::ClearIconPreview() { preview_.Clear(); }
+
+void MainWindow::ShowIconOf(const std::wstring& path) {
+  if (preview_.SetIconSource(path) == 0) {
+    preview_.DrawAssociatedIcon(path);
+  } else {
+    Program().iconIndex = 0;
+    preview_.DrawIconFromSource(0);
+  }
+}
+
+void MainWindow::ShowLinkIcon() {
+  if (!Program().iconFile.empty()) {
+    const int index = Program().iconIndex;
+    if (preview_.SetIconSource(Program().iconFile) > 0) preview_.DrawIconFromSource(index);
+    return;
+  }
+  const std::wstring target = Text(IDC_TXT_LNKPATH);
+  if (ToUpper(target).ends_with(L".BMP")) {
+    tips_.Set(Control(IDC_PIC_ICON), L"");
+    preview_.DrawBitmapTypeIcon();
+  } else if (target.empty()) {
+    preview_.Clear();
+  } else {
+    ShowIconOf(target);
+  }
 }
 
 void MainWindow::btnClear_Click(int index) {

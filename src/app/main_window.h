@@ -8,6 +8,7 @@
 
 #include "chrome/tool_tips.h"
 #include "naming/drop_target.h"
+#include "naming/icon_preview.h"
 #include "shortcut/destinations.h"
 #include "shortcut/recent_folders.h"
 #include "shortcut/shell_link.h"
@@ -45,6 +46,7 @@ class MainWindow {
   const std::wstring& Rundll32Path() const { return rundll32Path_; }
   const ShellLink& Link() const { return link_; }
   const RecentFolderList& Recent(RecentList which) const { return recent_[static_cast<int>(which)]; }
+  const IconPreview& Preview() const { return preview_; }
   // After a shortcut was written into a sub-folder: it becomes the first of its recent list.
   void RememberSubFolder(RecentList which, int comboId);
 
@@ -92,10 +94,15 @@ class MainWindow {
   void ApplyNewTarget(const std::wstring& target);
   void LoadShortcutFile(const std::wstring& path, bool isLink);
   void ClearLinkOnlyFields();
+  // The preview of an ordinary file or folder: its own icons, else its type's icon.
+  void ShowIconOf(const std::wstring& path);
+  // The preview after a link was read back into the form.
+  void ShowLinkIcon();
 
   HWND hwnd_;
   ToolTips tips_;
   ShellLink link_;
+  IconPreview preview_;
   RecentFolderList recent_[3] = {RecentFolderList(RecentList::StartMenu), RecentFolderList(RecentList::Favorites),
                                  RecentFolderList(RecentList::Free)};
   SpecialFolders folders_;

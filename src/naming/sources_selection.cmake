@@ -2,3 +2,9 @@ pelmora_windows(
   drop_target.cpp
   pickers.cpp
 )
+pelmora_portable(
+  icon_location.cpp
+)
+pelmora_windows(
+  icon_preview.cpp
+)

@@ -169,6 +169,35 @@ TEST_F(TargetSelection, FilePickerStartsInTheTargetsFolderAndRemembersItsFilter)
   EXPECT_EQ(Program().targetKind, TargetKind::File);
 }
 
+TEST_F(TargetSelection, ThePreviewFollowsTheTargetsIcons) {
+  TempFolder dir;
+  const std::wstring text = dir / L"readme.txt";
+  ASSERT_TRUE(test::WriteFileBytes(text, "x"));
+  const std::wstring withIcons = GetSystemFolder() + L"shell32.dll";
+  std::wstring chosen = withIcons;
+  SetFilePickerResponder([&](FilePickerRequest&) { return chosen; });
+  for (int arrowIcon : {0, 1}) {
+    WritePrivateProfileStringW(L"GENERAL", L"ArrowIcon", std::to_wstring(arrowIcon).c_str(), SettingsFile().c_str());
+    MainWindowSession s;
+    chosen = withIcons;
+    test::Click(s.Control(IDC_BTN_BROWS + 0));
+    EXPECT_EQ(Program().iconFile, withIcons);
+    EXPECT_EQ(Program().iconIndex, 0);
+    EXPECT_EQ(s.Window().ToolTipOf(IDC_PIC_ICON), withIcons);
+    EXPECT_NE(s.Window().Preview().ShownIcon(), nullptr);
+    EXPECT_EQ(s.Window().Preview().ArrowShown(), arrowIcon == 0);
+
+    chosen = text;
+    test::Click(s.Control(IDC_BTN_BROWS + 0));
+    EXPECT_EQ(Program().iconFile, L"");
+    EXPECT_EQ(s.Window().ToolTipOf(IDC_PIC_ICON), L"");
+
+    test::Click(s.Control(IDC_BTN_CLEAR + 0));
+    EXPECT_EQ(s.Window().Preview().ShownIcon(), nullptr);
+    EXPECT_FALSE(s.Window().Preview().ArrowShown());
+  }
+}
+
 TEST_F(TargetSelection, ShiftClickPicksAFolderAndTheComboButtonsFillTheirCombos) {
   TempFolder dir;
   std::vector<FolderPickerRequest> asked;

@@ -1,0 +1,129 @@
+#include "naming/icon_preview.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+#include "app/program.h"
+#include "app/text_rules.h"
+#include "naming/icon_location.h"
+#include "settings/settings.h"
+
+namespace pelmora {
+namespace {
+
+// A handle value of 0 or 1 means "no icon" and is never drawn.
+bool Usable(HICON icon) { return reinterpret_cast<UINT_PTR>(icon) > 1; }
+
+std::wstring ReadRegistryText(HKEY root, const wchar_t* key, const wchar_t* value) {
+  DWORD bytes = 0;
+  const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+  if (RegGetValueW(root, key, value, flags, nullptr, nullptr, &bytes) != ERROR_SUCCESS || bytes == 0) return {};
+  std::vector<wchar_t> text(bytes / sizeof(wchar_t) + 1, L'\0');
+  if (RegGetValueW(root, key, value, flags, nullptr, text.data(), &bytes) != ERROR_SUCCESS) return {};
+  return text.data();
+}
+
+// The registered location, or SHELL32.DLL of the system folder with the fallback index.
+IconLocation RegisteredOrShell32(const std::wstring& registered, const std::wstring& systemFolder, int fallback) {
+  IconLocation location = ParseIconLocation(registered);
+  if (TrimSpaces(location.file).empty()) location = {systemFolder + L"SHELL32.DLL", fallback};
+  return location;
+}
+
+HICON Extract(const IconLocation& location) {
+  return ExtractIconW(GetModuleHandleW(nullptr), location.file.c_str(), static_cast<UINT>(location.index));
+}
+
+}  // namespace
+
+IconPreview::~IconPreview() {
+  ReleaseShown();
+  for (HICON icon : {overlay_, internetShortcut_})
+    if (Usable(icon)) DestroyIcon(icon);
+}
+
+void IconPreview::Attach(HWND picture, std::function<void(const std::wstring&)> setTooltip) {
+  picture_ = picture;
+  setTooltip_ = std::move(setTooltip);
+}
+
+void IconPreview::LoadPreviewIcons(const std::wstring& systemFolder) {
+  systemFolder_ = systemFolder;
+  overlay_ = Extract(RegisteredOrShell32(
+      ReadRegistryText(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons", L"29"),
+      systemFolder, 29));
+  internetShortcut_ = Extract(RegisteredOrShell32(
+      ReadRegistryText(HKEY_CLASSES_ROOT, L"InternetShortcut\\DefaultIcon", nullptr), systemFolder, 0));
+}
+
+void IconPreview::ReleaseShown() {
+  if (shownOwned_ && Usable(shown_)) DestroyIcon(shown_);
+  shown_ = nullptr;
+  shownOwned_ = false;
+}
+
+void IconPreview::Show(HICON icon, bool owned) {
+  ReleaseShown();
+  shown_ = Usable(icon) ? icon : nullptr;
+  shownOwned_ = owned && shown_;
+  drawn_ = true;
+  if (picture_) InvalidateRect(picture_, nullptr, TRUE);
+}
+
+void IconPreview::Clear() {
+  ReleaseShown();
+  drawn_ = false;
+  if (setTooltip_) setTooltip_(L"");
+  if (picture_) InvalidateRect(picture_, nullptr, TRUE);
+}
+
+int IconPreview::SetIconSource(const std::wstring& path) {
+  Program().iconFile.clear();
+  Clear();
+  if (path.empty()) return 0;
+  const auto count = reinterpret_cast<UINT_PTR>(ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), 0xFFFFFFFF));
+  if (count > 0) {
+    Program().iconFile = path;
+    if (setTooltip_) setTooltip_(path);
+  }
+  return static_cast<int>(count);
+}
+
+void IconPreview::DrawIconFromSource(int index) {
+  HICON icon = Extract({Program().iconFile, index});
+  if (Usable(icon)) {
+    Show(icon, true);
+  } else {
+    drawn_ = true;  // the arrow still goes over the empty box
+    if (picture_) InvalidateRect(picture_, nullptr, TRUE);
+  }
+}
+
+void IconPreview::DrawAssociatedIcon(const std::wstring& path) {
+  if (path.empty()) return;
+  std::vector<wchar_t> buffer(path.begin(), path.end());
+  buffer.resize(std::max<size_t>(buffer.size() + 1, MAX_PATH), L'\0');
+  WORD index = 0;
+  Show(ExtractAssociatedIconW(GetModuleHandleW(nullptr), buffer.data(), &index), true);
+}
+
+void IconPreview::DrawBitmapTypeIcon() {
+  IconLocation location;
+  const std::wstring type = ReadRegistryText(HKEY_CLASSES_ROOT, L".bmp", nullptr);
+  if (!type.empty()) location = ParseIconLocation(ReadRegistryText(HKEY_CLASSES_ROOT, (type + L"\\DefaultIcon").c_str(), nullptr));
+  if (TrimSpaces(location.file).empty()) location = {systemFolder_ + L"SHELL32.DLL", 0};
+  Show(Extract(location), true);
+}
+
+void IconPreview::GetInetShortcutIconImage() { Show(internetShortcut_, false); }
+
+bool IconPreview::ArrowShown() const { return drawn_ && Usable(overlay_) && CurrentSettings().ArrowIcon != 1; }
+
+void IconPreview::Paint(HDC dc, const RECT& area) const {
+  FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  if (shown_) DrawIconEx(dc, area.left, area.top, shown_, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+  if (ArrowShown()) DrawIconEx(dc, area.left, area.top, overlay_, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+}
+
+}  // namespace pelmora

@@ -1,0 +1,53 @@
+// The icon preview of the main window: the icon the shortcut will carry, with the shell's
+// shortcut arrow over it unless the user turned that off.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace pelmora {
+
+class IconPreview {
+ public:
+  IconPreview() = default;
+  IconPreview(const IconPreview&) = delete;
+  IconPreview& operator=(const IconPreview&) = delete;
+  ~IconPreview();
+
+  // `picture` is the preview control; `setTooltip` sets its tooltip.
+  void Attach(HWND picture, std::function<void(const std::wstring&)> setTooltip);
+  // The arrow overlay and the internet-shortcut icon, kept until the window closes.
+  void LoadPreviewIcons(const std::wstring& systemFolder);
+
+  // Clears the icon file, the tooltip and the picture; when `path` holds icons it becomes the
+  // icon file and the tooltip. Returns the number of icons in it.
+  int SetIconSource(const std::wstring& path);
+  void DrawIconFromSource(int index);
+  void DrawAssociatedIcon(const std::wstring& path);
+  void DrawBitmapTypeIcon();
+  void GetInetShortcutIconImage();
+  // Empties the picture (and its tooltip).
+  void Clear();
+
+  // Paints the preview (owner-drawn control).
+  void Paint(HDC dc, const RECT& area) const;
+  // What is shown now, for tests.
+  HICON ShownIcon() const { return shown_; }
+  bool ArrowShown() const;
+
+ private:
+  void Show(HICON icon, bool owned);
+  void ReleaseShown();
+
+  HWND picture_ = nullptr;
+  std::function<void(const std::wstring&)> setTooltip_;
+  std::wstring systemFolder_;
+  HICON overlay_ = nullptr;
+  HICON internetShortcut_ = nullptr;
+  HICON shown_ = nullptr;
+  bool shownOwned_ = false;
+  bool drawn_ = false;  // a drawing ran since the last clear (the arrow goes over it)
+};
+
+}  // namespace pelmora
