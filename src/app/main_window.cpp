@@ -73,7 +73,8 @@ INT_PTR CALLBACK MainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
       auto* window = new MainWindow(hwnd);
       SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(window));
       window->Form_Load();
-      return TRUE;
+      // TRUE lets the dialog manager focus the first field; a start-up target focused the name.
+      return window->focusTaken_ ? FALSE : TRUE;
     }
     auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!window) return FALSE;
@@ -381,7 +382,10 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
       SetCursor(previous);
     }
   }
+  // The proposed name is ready to be typed over.
+  SetFocus(Control(IDC_TXT_SHORTCUTNAME));
   SendDlgItemMessageW(hwnd_, IDC_TXT_SHORTCUTNAME, EM_SETSEL, 0, -1);
+  focusTaken_ = true;
 }
 
 // An existing shortcut file: its contents fill the form, its name proposes the name, and the

@@ -113,6 +113,7 @@ class MainWindow {
   int windowsVersionCheck_ = 1;
   bool exitAfterCreate_ = false;
   bool unloaded_ = false;
+  bool focusTaken_ = false;  // the load moved the focus itself
   DropTarget* dropTarget_ = nullptr;
   int filterIndex_ = 0;  // the file picker's filter the user left selected
   HICON flatIcons_[10] = {};
