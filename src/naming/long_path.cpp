@@ -3,30 +3,20 @@
 #include <windows.h>
 
 #include "app/text_rules.h"
+#include "win/handles.h"
 
 namespace pelmora {
 
+using win::FindHandle;
+
 namespace {
 
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
 
 // The stored name of the last component of `path`; empty when it does not exist.
 std::wstring StoredName(const std::wstring& path) {
   WIN32_FIND_DATAW data{};
   FindHandle find(FindFirstFileW(path.c_str(), &data));
-  if (!find.Valid()) return {};
+  if (!find) return {};
   data.cFileName[MAX_PATH - 1] = L'\0';
   return data.cFileName;
 }

@@ -4,27 +4,17 @@
 
 #include <algorithm>
 
+#include "win/handles.h"
+
 namespace pelmora {
+
+using win::FileHandle;
 namespace {
 
 // Title and artist frames come early in a tag; a tag claiming more than this (mostly pictures)
 // is read only this far.
 constexpr unsigned long long kTagReadLimit = 8ull * 1024 * 1024;
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 bool ReadAt(HANDLE file, unsigned long long offset, std::size_t count, std::string& bytes) {
   bytes.assign(count, '\0');

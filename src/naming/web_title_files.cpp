@@ -3,26 +3,11 @@
 #include <windows.h>
 
 #include "app/system.h"
+#include "win/handles.h"
 
 namespace pelmora {
-namespace {
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
-
-}  // namespace
+using win::FileHandle;
 
 std::wstring TempFilePath(const std::wstring& name) {
   std::wstring folder(MAX_PATH + 1, L'\0');

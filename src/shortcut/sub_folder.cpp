@@ -3,6 +3,7 @@
 #include "app/message_box.h"
 #include "app/system.h"
 #include "app/text_rules.h"
+#include "win/handles.h"
 
 namespace pelmora {
 namespace {
@@ -13,6 +14,7 @@ enum class FolderState { Exists, Missing, Unknown };
 // not be answered (a drive that is not ready, a malformed path).
 FolderState AskFolder(const std::wstring& folder) {
   if (folder.find_first_of(L"*?\"<>|") != std::wstring::npos) return FolderState::Unknown;
+  const win::QuietCriticalErrors quiet;  // a drive that is not ready asks for no disk
   const DWORD attributes = GetFileAttributesW(folder.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FolderState::Exists : FolderState::Missing;

@@ -4,35 +4,15 @@
 #include <shlwapi.h>
 
 #include "url/url_syntax.h"
+#include "win/handles.h"
 
 namespace pelmora {
+
+using win::FindHandle;
+using win::QuietCriticalErrors;
 namespace {
 
-// A drive that is not ready must not bring up the system's "insert a disk" box.
-class QuietCriticalErrors {
- public:
-  QuietCriticalErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_); }
-  ~QuietCriticalErrors() { SetThreadErrorMode(previous_, nullptr); }
-  QuietCriticalErrors(const QuietCriticalErrors&) = delete;
-  QuietCriticalErrors& operator=(const QuietCriticalErrors&) = delete;
 
- private:
-  DWORD previous_ = 0;
-};
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE h) : h_(h) {}
-  ~FindHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  bool Found() const { return h_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE h_;
-};
 
 bool IsDriveOnly(const std::wstring& path) {
   return path.size() == 2 && path[1] == L':' && ((path[0] | 0x20) >= L'a' && (path[0] | 0x20) <= L'z');
@@ -48,7 +28,7 @@ bool EntryExists(const std::wstring& text) {
   WIN32_FIND_DATAW data;
   // FindFirstFileW reports hidden, system, read-only and folder entries alike.
   const FindHandle find(FindFirstFileExW(path.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0));
-  return find.Found();
+  return static_cast<bool>(find);
 }
 
 TargetKind ClassifyPath(const std::wstring& text) {
