@@ -75,3 +75,9 @@ file(GLOB PELMORA_TEST_EXTRAS CONFIGURE_DEPENDS ${PELMORA_SOURCE_DIR}/tests/win/
 foreach(extra ${PELMORA_TEST_EXTRAS})
   include(${extra})
 endforeach()
+
+# Benchmarks (ratios within one run): tools/bench runs them.
+add_executable(bench_trivial_dialog WIN32 ${PELMORA_SOURCE_DIR}/bench/trivial_dialog.cpp)
+target_link_options(bench_trivial_dialog PRIVATE -municode -mwindows)
+add_executable(bench_launch_ratio ${PELMORA_SOURCE_DIR}/bench/launch_ratio.cpp)
+target_link_options(bench_launch_ratio PRIVATE -municode)
