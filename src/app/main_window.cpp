@@ -323,6 +323,18 @@ void MainWindow::RememberSubFolder(RecentList which, int comboId) {
 }
 
 std::wstring MainWindow::DeriveShortcutName(const std::wstring& target) {
+  // A page title fetch lets window messages run; a close that arrives meanwhile waits for it.
+  // It is asked again once the handler that derived the name has finished with the window.
+  struct Busy {
+    MainWindow& w;
+    explicit Busy(MainWindow& window) : w(window) { ++w.busyDepth_; }
+    ~Busy() {
+      if (--w.busyDepth_ == 0 && w.unloadWhenIdle_) {
+        w.unloadWhenIdle_ = false;
+        PostMessageW(w.hwnd_, WM_CLOSE, 0, 0);
+      }
+    }
+  } busy(*this);
   return pelmora::DeriveShortcutName(
       target, Program().targetKind, CurrentSettings(),
       [this](const std::wstring& status) {
@@ -594,6 +606,10 @@ void MainWindow::Form_Activate() { SetMessageBoxOwner(hwnd_); }
 
 void MainWindow::Form_Unload() {
   if (unloaded_) return;
+  if (busyDepth_ > 0) {
+    unloadWhenIdle_ = true;
+    return;
+  }
   unloaded_ = true;
   std::optional<WindowLeftTop> position;
   if (CurrentSettings().WindowPos == 1) {

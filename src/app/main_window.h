@@ -114,6 +114,8 @@ class MainWindow {
   bool exitAfterCreate_ = false;
   bool unloaded_ = false;
   bool focusTaken_ = false;  // the load moved the focus itself
+  int busyDepth_ = 0;        // inside a name derivation that may fetch a page title
+  bool unloadWhenIdle_ = false;
   DropTarget* dropTarget_ = nullptr;
   int filterIndex_ = 0;  // the file picker's filter the user left selected
   HICON flatIcons_[10] = {};

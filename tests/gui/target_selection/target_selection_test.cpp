@@ -9,6 +9,7 @@
 #include "shortcut/shell_link.h"
 #include "support/win/data_object.h"
 #include "support/win/gui_driver.h"
+#include "support/win/http_test_server.h"
 #include "support/win/main_window_fixture.h"
 #include "support/win/test_env.h"
 #include "url/internet_shortcut.h"
@@ -235,6 +236,31 @@ TEST_F(TargetSelection, ShiftClickPicksAFolderAndTheComboButtonsFillTheirCombos)
   EXPECT_EQ(asked[3].initialSelection, dir.Path());  // the combo now holds an existing folder
   for (int combo : {IDC_CMB_FREEPATH, IDC_CMB_STARTMENUPATH, IDC_CMB_FAVORITESPATH})
     EXPECT_EQ(TextOf(s.Control(combo)), dir.Path());
+}
+
+TEST_F(TargetSelection, ClosingDuringATitleFetchWaitsUntilTheFetchIsOver) {
+  TempFolder temp;
+  wchar_t saved[MAX_PATH] = {};
+  GetEnvironmentVariableW(L"TEMP", saved, MAX_PATH);
+  SetEnvironmentVariableW(L"TEMP", temp.Path().c_str());  // the fetch's temporary files stay private
+  SetEnvironmentVariableW(L"TMP", temp.Path().c_str());
+  WritePrivateProfileStringW(L"GENERAL", L"GetUrlTitle", L"1", SettingsFile().c_str());
+  WritePrivateProfileStringW(L"GENERAL", L"ConnectTimeOut", L"1", SettingsFile().c_str());
+  WritePrivateProfileStringW(L"GENERAL", L"ReceiveTimeOut", L"1", SettingsFile().c_str());
+  test::HttpTestServer server(test::HttpTestServer::Behaviour::Trickle, "<title>slow</title>");
+  ASSERT_TRUE(server.Started());
+  {
+    MainWindowSession s;
+    // The close arrives while the fetch lets window messages run.
+    PostMessageW(s.Handle(), WM_CLOSE, 0, 0);
+    Drop(s, test::MakeTextDrop(server.Url()));
+    EXPECT_TRUE(s.IsOpen());
+    EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), server.Url());
+    test::Pump();
+    EXPECT_FALSE(s.IsOpen());
+  }
+  SetEnvironmentVariableW(L"TEMP", saved);
+  SetEnvironmentVariableW(L"TMP", saved);
 }
 
 TEST_F(TargetSelection, UrlTargetsBecomeInternetShortcutsThatKeepOtherSections) {
