@@ -7,6 +7,7 @@ pelmora_portable(
 pelmora_windows(
   code_page_win.cpp
   main_window.cpp
+  main_window_target.cpp
   message_box.cpp
   program.cpp
   program_info.cpp
