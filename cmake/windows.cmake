@@ -25,10 +25,14 @@ target_link_options(pelmora PRIVATE -municode -mwindows -s)
 pelmora_warnings(pelmora)
 
 # Release zip: the program, the menu script and the README.
+set(PELMORA_STAGE ${CMAKE_BINARY_DIR}/release/stage)
 add_custom_target(release
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/release
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/release/pelmora.zip --format=zip
-          $<TARGET_FILE:pelmora> ${PELMORA_SOURCE_DIR}/res/ExecPel.htm ${PELMORA_SOURCE_DIR}/README.md
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${PELMORA_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PELMORA_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:pelmora> ${PELMORA_SOURCE_DIR}/res/ExecPel.htm
+          ${PELMORA_SOURCE_DIR}/README.md ${PELMORA_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E chdir ${PELMORA_STAGE}
+          ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/release/pelmora.zip --format=zip pelmora.exe ExecPel.htm README.md
   DEPENDS pelmora)
 
 # ---- tests ----
