@@ -15,7 +15,7 @@
 #include "shortcut/create_command.h"
 #include "shortcut/name_rules.h"
 #include "shortcut/recent_folders_win.h"
-#include "shortcut/special_folders.h"
+#include "shortcut/shell_folders.h"
 
 namespace pelmora {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "app/message_box.h"
 #include "shortcut/name_rules.h"
-#include "shortcut/special_folders.h"
+#include "shortcut/shell_folders.h"
 
 namespace pelmora {
 namespace {

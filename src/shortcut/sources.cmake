@@ -7,6 +7,6 @@ pelmora_windows(
   create_command.cpp
   recent_folders_win.cpp
   shell_link.cpp
-  special_folders.cpp
+  shell_folders.cpp
   sub_folder.cpp
 )
