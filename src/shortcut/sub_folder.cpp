@@ -23,14 +23,6 @@ FolderState AskFolder(const std::wstring& folder) {
                                                                           : FolderState::Unknown;
 }
 
-const wchar_t* DestinationName(DestinationKind kind) {
-  switch (kind) {
-    case DestinationKind::StartMenu: return L"スタートメニュー";
-    case DestinationKind::Favorites: return L"お気に入り";
-    default: return L"任意の場所";
-  }
-}
-
 }  // namespace
 
 SubFolderDecision ResolveSubFolder(DestinationKind kind, const std::wstring& comboText) {
@@ -41,8 +33,8 @@ SubFolderDecision ResolveSubFolder(DestinationKind kind, const std::wstring& com
   if (state == FolderState::Unknown) return decision;
   // A drive root such as C:\ is never questioned.
   if (state == FolderState::Missing && folder.size() > 3) {
-    const std::wstring text = std::wstring(L"「") + DestinationName(kind) +
-                              L"」には指定されたフォルダは存在しません。\r\n\r\n新規にフォルダを作成しますか？\r\n";
+    const std::wstring text = QuotedDestinationName(kind) +
+                              L"には指定されたフォルダは存在しません。\r\n\r\n新規にフォルダを作成しますか？\r\n";
     switch (MessageBox(text, MB_ICONQUESTION | MB_YESNOCANCEL)) {
       case IDYES:
         if (!EnsureFolderExists(folder)) return decision;
