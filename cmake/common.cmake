@@ -1,7 +1,8 @@
 # Pieces shared by the three builds.
 
+# Warnings are errors: a warning left standing hides the next one.
 function(pelmora_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter -Werror)
 endfunction()
 
 # GoogleTest from Debian's sources, built with whichever toolchain this build uses.
@@ -14,18 +15,16 @@ function(pelmora_add_googletest)
   endif()
 endfunction()
 
-# One test executable per folder of tests: tests/<subsystem>/*.cpp.
+# One test executable per folder of tests: <root>/<layer>/*.cpp.
 function(pelmora_test_folders out_var root)
   file(GLOB entries LIST_DIRECTORIES true CONFIGURE_DEPENDS ${root}/*)
   set(result "")
   foreach(entry ${entries})
     if(IS_DIRECTORY ${entry})
       get_filename_component(name ${entry} NAME)
-      if(NOT name STREQUAL "win" AND NOT name STREQUAL "gui" AND NOT name STREQUAL "support")
-        file(GLOB cpp CONFIGURE_DEPENDS ${entry}/*.cpp)
-        if(cpp)
-          list(APPEND result ${name})
-        endif()
+      file(GLOB cpp CONFIGURE_DEPENDS ${entry}/*.cpp)
+      if(cpp)
+        list(APPEND result ${name})
       endif()
     endif()
   endforeach()

@@ -3,15 +3,17 @@ include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 enable_language(RC)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PELMORA_SOURCE_DIR}/tools/wine-run;--prefix;${CMAKE_BINARY_DIR}/wine)
-add_compile_definitions(UNICODE _UNICODE NOMINMAX STRICT _WIN32_WINNT=0x0A00 WINVER=0x0A00
-                        PELMORA_VERSION_TEXT="${PROJECT_VERSION}")
+add_compile_definitions(UNICODE _UNICODE NOMINMAX STRICT _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+# The version resource takes its numbers from the project's version.
+configure_file(${PELMORA_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
 
 set(PELMORA_WINDOWS_LIBS ole32 oleaut32 uuid shell32 shlwapi comctl32 comdlg32 user32 gdi32
-                         advapi32 version wininet imagehlp uxtheme)
+                         advapi32 version wininet)
 
 # Portable and Windows code together; the native build keeps the portable part honest.
 add_library(pelmora_core STATIC ${PELMORA_PORTABLE_SOURCES} ${PELMORA_WINDOWS_SOURCES})
-target_include_directories(pelmora_core PUBLIC ${PELMORA_SOURCE_DIR}/src ${PELMORA_SOURCE_DIR}/res)
+target_include_directories(pelmora_core PUBLIC ${PELMORA_SOURCE_DIR}/src ${PELMORA_SOURCE_DIR}/res
+                                               ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(pelmora_core PUBLIC ${PELMORA_WINDOWS_LIBS})
 pelmora_warnings(pelmora_core)
 
@@ -54,9 +56,9 @@ function(pelmora_windows_test name folder)
   set_tests_properties(${name} PROPERTIES TIMEOUT 900)
 endfunction()
 
-pelmora_test_folders(portable_folders ${PELMORA_SOURCE_DIR}/tests)
+pelmora_test_folders(portable_folders ${PELMORA_SOURCE_DIR}/tests/unit)
 foreach(folder ${portable_folders})
-  pelmora_windows_test(${folder}_tests ${PELMORA_SOURCE_DIR}/tests/${folder})
+  pelmora_windows_test(unit_${folder}_tests ${PELMORA_SOURCE_DIR}/tests/unit/${folder})
 endforeach()
 pelmora_test_folders(win_folders ${PELMORA_SOURCE_DIR}/tests/win)
 foreach(folder ${win_folders})

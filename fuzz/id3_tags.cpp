@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/code_page.h"
+#include "text/code_page.h"
 #include "naming/id3_tags.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "app/code_page.h"
+#include "text/code_page.h"
 #include "settings/settings_rules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 #include "shortcut/name_rules.h"
 #include "shortcut/recent_folders.h"
 #include "url/url_syntax.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "naming/utf8.h"
+#include "text/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 

@@ -5,15 +5,14 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
-#include "app/program.h"
-#include "url/command_actions.h"
+#include "app/command_actions.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   using namespace pelmora;
-  Program().commandLineText = RawArgumentText(GetCommandLineW());
+  const std::wstring commandLine = RawArgumentText(GetCommandLineW());
 
-  const StartRequest request = ClassifyCommandLine(Program().commandLineText);
-  if (request.action == StartAction::OpenLinkTarget) RunLnkCommand();
+  const StartRequest request = ClassifyCommandLine(commandLine);
+  if (request.action == StartAction::OpenLinkTarget) RunLnkCommand(request.argument);
   if (request.action == StartAction::AutoInternetShortcut) RunAutoCommand(request.argument);
 
   // Drag and drop and the shell-link object need OLE on this thread.
@@ -21,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
-  MainWindow* window = MainWindow::Open(instance, showCommand);
+  MainWindow* window = MainWindow::Open(instance, showCommand, commandLine);
   if (!window) {
     OleUninitialize();
     return 1;

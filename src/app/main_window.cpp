@@ -2,20 +2,19 @@
 
 #include <commctrl.h>
 
-#include "app/message_box.h"
-#include "app/program.h"
-#include "app/program_info.h"
-#include "app/system.h"
-#include "app/text_rules.h"
+#include "win/message_box.h"
+#include "win/program_info.h"
+#include "win/system.h"
+#include "text/text_rules.h"
 #include "resource.h"
-#include "app/message_box_placement.h"
+#include "win/message_box_placement.h"
 #include "naming/derive_name.h"
-#include "settings/settings.h"
 #include "settings/settings_file.h"
 #include "shortcut/create_command.h"
 #include "shortcut/name_rules.h"
 #include "shortcut/recent_folders_win.h"
-#include "shortcut/shell_folders.h"
+#include "shortcut/special_folders.h"
+#include "shortcut/create_command.h"
 
 namespace pelmora {
 namespace {
@@ -39,6 +38,17 @@ int ComboOfList(RecentList which) {
   }
 }
 
+int FieldControl(ShortcutField field) {
+  switch (field) {
+    case ShortcutField::Target: return IDC_TXT_LNKPATH;
+    case ShortcutField::StartMenuPath: return IDC_CMB_STARTMENUPATH;
+    case ShortcutField::FavoritesPath: return IDC_CMB_FAVORITESPATH;
+    case ShortcutField::FreePath: return IDC_CMB_FREEPATH;
+    case ShortcutField::Name: break;
+  }
+  return IDC_TXT_SHORTCUTNAME;
+}
+
 bool SubFolderOf(int destination, SubFolderControls& out) {
   switch (destination) {
     case 1: out = {IDC_CMB_STARTMENUPATH, IDC_BTN_BROWS + 2}; return true;
@@ -50,8 +60,9 @@ bool SubFolderOf(int destination, SubFolderControls& out) {
 
 }  // namespace
 
-MainWindow* MainWindow::Open(HINSTANCE instance, int showCommand) {
-  HWND hwnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, DialogProc, 0);
+MainWindow* MainWindow::Open(HINSTANCE instance, int showCommand, const std::wstring& commandLine) {
+  HWND hwnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, DialogProc,
+                                 reinterpret_cast<LPARAM>(&commandLine));
   if (!hwnd) return nullptr;
   auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
   if (window && !window->unloaded_) {
@@ -64,7 +75,7 @@ MainWindow* MainWindow::Open(HINSTANCE instance, int showCommand) {
 INT_PTR CALLBACK MainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     if (message == WM_INITDIALOG) {
-      auto* window = new MainWindow(hwnd);
+      auto* window = new MainWindow(hwnd, *reinterpret_cast<const std::wstring*>(lParam));
       SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(window));
       window->Form_Load();
       // TRUE lets the dialog manager focus the first field; a start-up target focused the name.
@@ -229,8 +240,8 @@ void MainWindow::Form_Load() {
   RunPendingMessages();
   // 6. Nothing to create yet.
   EnableWindow(Control(IDC_BTN_CREATE), FALSE);
-  Program().iconFile.clear();
-  Program().iconIndex = 0;
+  iconFile_.clear();
+  iconIndex_ = 0;
   // 7. Files beside the program.
   const std::wstring folder = ProgramFolder();
   const std::wstring base = ProgramBaseName();
@@ -289,12 +300,13 @@ void MainWindow::Form_Load() {
   dropTarget_ = new DropTarget([this](const DroppedData& data) { AcceptDroppedData(data); });
   RegisterDragDrop(hwnd_, dropTarget_);
   // 16. A target handed over on the command line.
-  if (!Program().commandLineText.empty()) TakeStartupTarget(Program().commandLineText);
+  if (!commandLine_.empty()) TakeStartupTarget(commandLine_);
 }
 
 void MainWindow::ApplySettings() {
   const LoadedSettings loaded = LoadSettings(settingsFilePath_);
-  CurrentSettings() = loaded.settings;
+  settings_ = loaded.settings;
+  preview_.SetArrowHidden(settings_.ArrowIcon == 1);
   if (loaded.windowLeftTop) {
     RECT r{};
     GetWindowRect(hwnd_, &r);
@@ -329,13 +341,12 @@ std::wstring MainWindow::DeriveShortcutName(const std::wstring& target) {
       }
     }
   } busy(*this);
-  return pelmora::DeriveShortcutName(
-      target, Program().targetKind, CurrentSettings(),
-      [this](const std::wstring& status) {
-        SetText(IDC_TXT_SHORTCUTNAME, status);
-        RunPendingMessages();
-      },
-      [](std::wstring_view text) { return SanitizeShortcutName(text); });
+  NameProposal proposal = pelmora::DeriveShortcutName(target, targetKind_, settings_, [this](const std::wstring& status) {
+    SetText(IDC_TXT_SHORTCUTNAME, status);
+    RunPendingMessages();
+  });
+  lastFileDescription_ = std::move(proposal.fileDescription);
+  return proposal.name;
 }
 
 void MainWindow::SetDestinationTooltips() {
@@ -376,7 +387,7 @@ void MainWindow::Form_Unload() {
   }
   unloaded_ = true;
   std::optional<WindowLeftTop> position;
-  if (CurrentSettings().WindowPos == 1) {
+  if (settings_.WindowPos == 1) {
     RECT r{};
     GetWindowRect(hwnd_, &r);
     position = WindowLeftTop{r.left, r.top};
@@ -384,7 +395,7 @@ void MainWindow::Form_Unload() {
   ShortcutFolderStates boxes;
   boxes.AllUsers = IsChecked(IDC_CHK_ALLUSERS) ? 1 : 0;
   for (int i = 0; i < kDestinationCount; ++i) boxes.where[i] = IsChecked(IDC_CHK_WHERE + i) ? 1 : 0;
-  SaveSettings(settingsFilePath_, CurrentSettings(), position, boxes);
+  SaveSettings(settingsFilePath_, settings_, position, boxes);
   for (const auto& list : recent_) SaveRecentFolders(list, settingsFilePath_);
   if (MessageBoxOwner() == hwnd_) SetMessageBoxOwner(nullptr);
   DestroyWindow(hwnd_);
@@ -432,7 +443,7 @@ void MainWindow::btnClear_Click(int index) {
     SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
     ClearIconPreview();
     // The icon index keeps its value: it means nothing without a file.
-    Program().iconFile.clear();
+    iconFile_.clear();
   } else {
     SetChecked(IDC_CHK_ALLUSERS, false);
     for (int i = 0; i < kDestinationCount; ++i) SetChecked(IDC_CHK_WHERE + i, false);
@@ -441,6 +452,38 @@ void MainWindow::btnClear_Click(int index) {
 
 void MainWindow::btnExit_Click() { Form_Unload(); }
 
-void MainWindow::btnCreate_Click() { CreateShortcuts(*this); }
+void MainWindow::btnCreate_Click() {
+  CreateRequest request;
+  request.link.target = Text(IDC_TXT_LNKPATH);
+  request.link.arguments = Text(IDC_TXT_OPTION);
+  request.link.workingFolder = Text(IDC_TXT_WRKPATH);
+  constexpr int kShowCommands[] = {SW_SHOW, SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED};
+  const LRESULT runSize = SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_GETCURSEL, 0, 0);
+  request.link.showCommand = kShowCommands[runSize >= 0 && runSize < 3 ? runSize : 0];
+  request.link.comment = Text(IDC_TXT_COMMENT);
+  request.link.iconFile = iconFile_;
+  request.link.iconIndex = iconIndex_;
+  request.name = Text(IDC_TXT_SHORTCUTNAME);
+  for (int i = 0; i < kDestinationCount; ++i) request.ticked[i] = IsChecked(IDC_CHK_WHERE + i);
+  request.allUsers = IsChecked(IDC_CHK_ALLUSERS);
+  for (const auto& list : recent_)
+    request.subFolders[static_cast<int>(list.Which())] = Text(ComboOfList(list.Which()));
+  request.folders = folders_;
+  request.noMessage = settings_.NoMessage == 1;
+
+  const CreateResult result = CreateShortcuts(request, link_);
+  if (result.classified) targetKind_ = result.kind;
+  if (result.startupCleared) SetChecked(IDC_CHK_WHERE + static_cast<int>(DestinationKind::Startup), false);
+  for (RecentList list : result.usedSubFolders) RememberSubFolder(list, ComboOfList(list));
+  if (result.focus) FocusField(Control(FieldControl(*result.focus)));
+  if (result.finished && exitAfterCreate_) Form_Unload();
+}
+
+int MainWindow::SetIconSource(const std::wstring& path) {
+  iconFile_.clear();
+  const int count = preview_.SetIconSource(path);
+  if (count > 0) iconFile_ = path;
+  return count;
+}
 
 }  // namespace pelmora

@@ -6,12 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "chrome/tool_tips.h"
-#include "naming/drop_target.h"
+#include "win/tool_tips.h"
+#include "win/drop_target.h"
 #include "naming/icon_preview.h"
 #include "shortcut/destinations.h"
 #include "shortcut/recent_folders.h"
+#include "settings/settings.h"
 #include "shortcut/shell_link.h"
+#include "url/target_kind.h"
 
 namespace pelmora {
 
@@ -19,7 +21,7 @@ class MainWindow {
  public:
   // Creates the window, runs its load sequence (which takes `commandLineText` as the start-up
   // target when it is not empty) and shows it. The window deletes itself when it unloads.
-  static MainWindow* Open(HINSTANCE instance, int showCommand);
+  static MainWindow* Open(HINSTANCE instance, int showCommand, const std::wstring& commandLine = {});
 
   HWND Handle() const { return hwnd_; }
   HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
@@ -47,6 +49,15 @@ class MainWindow {
   const ShellLink& Link() const { return link_; }
   const RecentFolderList& Recent(RecentList which) const { return recent_[static_cast<int>(which)]; }
   const IconPreview& Preview() const { return preview_; }
+  const Settings& CurrentSettings() const { return settings_; }
+  TargetKind CurrentTargetKind() const { return targetKind_; }
+  // The icon of the shortcut: an empty file means the target's own icon.
+  const std::wstring& IconFile() const { return iconFile_; }
+  int IconIndex() const { return iconIndex_; }
+  void SetShortcutIcon(const std::wstring& file, int index) {
+    iconFile_ = file;
+    iconIndex_ = index;
+  }
   // After a shortcut was written into a sub-folder: it becomes the first of its recent list.
   void RememberSubFolder(RecentList which, int comboId);
 
@@ -80,7 +91,7 @@ class MainWindow {
   void UpdateCreateButton();
 
  private:
-  explicit MainWindow(HWND hwnd) : hwnd_(hwnd) {}
+  MainWindow(HWND hwnd, std::wstring commandLine) : hwnd_(hwnd), commandLine_(std::move(commandLine)) {}
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
@@ -88,6 +99,8 @@ class MainWindow {
   void SetUpFlatButtons();
   void SetDestinationTooltips();
   void ClearIconPreview();
+  // The preview's icon source; the icon file follows it (kept only when it holds icons).
+  int SetIconSource(const std::wstring& path);
   void ApplySettings();
   void TakeStartupTarget(std::wstring text);
   // Fills the fields for a new target (used for bitmap files).
@@ -100,6 +113,12 @@ class MainWindow {
   void ShowLinkIcon();
 
   HWND hwnd_;
+  std::wstring commandLine_;  // the argument text the process received
+  Settings settings_;
+  TargetKind targetKind_ = TargetKind::Invalid;
+  std::wstring iconFile_;
+  int iconIndex_ = 0;
+  std::wstring lastFileDescription_;  // of the executable named last, for the comment
   ToolTips tips_;
   ShellLink link_;
   IconPreview preview_;

@@ -3,16 +3,14 @@
 #include <shlobj.h>
 
 #include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/program.h"
-#include "app/system.h"
-#include "app/text_rules.h"
+#include "win/message_box.h"
+#include "win/system.h"
+#include "text/text_rules.h"
 #include "naming/derive_name.h"
 #include "naming/drop_rules.h"
 #include "naming/long_path.h"
-#include "naming/pickers.h"
+#include "win/pickers.h"
 #include "resource.h"
-#include "settings/settings.h"
 #include "shortcut/name_rules.h"
 #include "url/classify_target.h"
 #include "url/internet_shortcut.h"
@@ -20,12 +18,12 @@
 namespace pelmora {
 
 void MainWindow::TakeStartupTarget(std::wstring text) {
-  if (CurrentSettings().ExitAfterCreate == 1) exitAfterCreate_ = true;
+  if (settings_.ExitAfterCreate == 1) exitAfterCreate_ = true;
   if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') text = text.substr(1, text.size() - 2);
 
   std::wstring proposedName;
   if (text.find(L"://") == std::wstring::npos) {
-    Program().targetKind = ClassifyTarget(text);
+    targetKind_ = ClassifyTarget(text);
   } else {
     text = TrimTrailingSpaces(text);
     const auto space = text.find(L' ');
@@ -33,10 +31,10 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
       proposedName = SanitizeShortcutName(text.substr(space + 1));
       text = text.substr(0, space);
     }
-    Program().targetKind = ClassifyTarget(text);
+    targetKind_ = ClassifyTarget(text);
   }
 
-  const TargetKind kind = Program().targetKind;
+  const TargetKind kind = targetKind_;
   if (IsFileSystemTarget(kind)) {
     const std::wstring path = ExpandLongPathName(text);
     if (path.empty()) {
@@ -54,7 +52,7 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
       SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, kind));
       ShowIconOf(path);
       SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
-      SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
+      SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
     }
   } else if (kind == TargetKind::Url) {
     SetText(IDC_TXT_LNKPATH, text);
@@ -85,9 +83,9 @@ void MainWindow::LoadShortcutFile(const std::wstring& path, bool isLink) {
     InternetShortcut shortcut;
     if (ReadInternetShortcut(path, shortcut)) {
       SetText(IDC_TXT_LNKPATH, shortcut.url);
-      Program().iconIndex = shortcut.iconIndex;
+      iconIndex_ = shortcut.iconIndex;
     }
-    if (preview_.SetIconSource(shortcut.iconFile) == 0)
+    if (SetIconSource(shortcut.iconFile) == 0)
       preview_.GetInetShortcutIconImage();
     else
       preview_.DrawIconFromSource(shortcut.iconIndex);
@@ -102,8 +100,8 @@ void MainWindow::ClearLinkOnlyFields() {
   SetText(IDC_TXT_COMMENT, L"");
   SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
   tips_.Set(Control(IDC_PIC_ICON), L"");
-  Program().iconFile.clear();
-  Program().iconIndex = 0;
+  iconFile_.clear();
+  iconIndex_ = 0;
 }
 
 void MainWindow::AdoptChosenFile(const std::wstring& path) {
@@ -116,7 +114,7 @@ void MainWindow::AdoptChosenFile(const std::wstring& path) {
     ApplyNewTarget(path);
     return;
   }
-  const TargetKind kind = Program().targetKind;
+  const TargetKind kind = targetKind_;
   SetText(IDC_TXT_LNKPATH, path);
   if (kind == TargetKind::File) SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, kind));
   if (kind == TargetKind::Folder) SetText(IDC_TXT_WRKPATH, L"");
@@ -124,19 +122,19 @@ void MainWindow::AdoptChosenFile(const std::wstring& path) {
   SetText(IDC_TXT_OPTION, L"");
   SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
   SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
-  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
+  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
 }
 
 void MainWindow::AcceptDroppedData(const DroppedData& data) {
   if (data.hasFiles) {
     const auto file = DroppedFileTarget(data.files);
     if (!file) return;
-    Program().targetKind = ClassifyTarget(*file);
+    targetKind_ = ClassifyTarget(*file);
     AdoptChosenFile(*file);
   } else if (data.hasText) {
-    const auto url = DroppedTextTarget(data.text, [](const std::wstring& text) {
-      Program().targetKind = ClassifyTarget(text);
-      return Program().targetKind;
+    const auto url = DroppedTextTarget(data.text, [this](const std::wstring& text) {
+      targetKind_ = ClassifyTarget(text);
+      return targetKind_;
     });
     if (!url) return;
     SetText(IDC_TXT_LNKPATH, *url);
@@ -170,14 +168,14 @@ void MainWindow::btnBrows_Click(int index) {
             BrowseForFolder(L"リンク先フォルダを選択してください。", hwnd_, CSIDL_DESKTOP,
                             BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE, existingFolder(IDC_TXT_LNKPATH));
         if (folder.empty()) return;
-        Program().targetKind = TargetKind::Folder;
+        targetKind_ = TargetKind::Folder;
         SetText(IDC_TXT_LNKPATH, folder);
         SetText(IDC_TXT_WRKPATH, L"");
         ShowIconOf(folder);
         SetText(IDC_TXT_OPTION, L"");
         SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
         SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(folder));
-        SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
+        SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
         FocusField(Control(IDC_TXT_SHORTCUTNAME));
       } else {
         const std::wstring current = TrimSpaces(Text(IDC_TXT_LNKPATH));
@@ -185,7 +183,7 @@ void MainWindow::btnBrows_Click(int index) {
         if (GetPathKind(initial) != PathKind::Folder) initial.clear();
         const std::wstring chosen = PickFile(hwnd_, filterIndex_, initial);
         if (chosen.empty()) return;
-        Program().targetKind = TargetKind::File;
+        targetKind_ = TargetKind::File;
         AdoptChosenFile(chosen);
         FocusField(Control(IDC_TXT_SHORTCUTNAME));
       }
@@ -195,11 +193,11 @@ void MainWindow::btnBrows_Click(int index) {
       browseInto(IDC_CMB_STARTMENUPATH, IsChecked(IDC_CHK_ALLUSERS) ? CSIDL_COMMON_STARTMENU : CSIDL_STARTMENU);
       break;
     case 3: {
-      const bool hasIcon = !Program().iconFile.empty();
-      std::wstring iconFile = hasIcon ? Program().iconFile : systemFolder_ + L"SHELL32.DLL";
-      int iconIndex = hasIcon ? Program().iconIndex : 0;
-      if (ChooseIcon(hwnd_, iconFile, iconIndex) && preview_.SetIconSource(iconFile) >= 1) {
-        Program().iconIndex = iconIndex;
+      const bool hasIcon = !iconFile_.empty();
+      std::wstring iconFile = hasIcon ? iconFile_ : systemFolder_ + L"SHELL32.DLL";
+      int iconIndex = hasIcon ? iconIndex_ : 0;
+      if (ChooseIcon(hwnd_, iconFile, iconIndex) && SetIconSource(iconFile) >= 1) {
+        iconIndex_ = iconIndex;
         preview_.DrawIconFromSource(iconIndex);
       }
       break;
@@ -212,12 +210,12 @@ void MainWindow::btnBrows_Click(int index) {
 void MainWindow::ApplyNewTarget(const std::wstring& target) {
   SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(target));
   SetText(IDC_TXT_LNKPATH, target);
-  SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(target, Program().targetKind));
-  Program().iconFile.clear();
-  Program().iconIndex = 0;
+  SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(target, targetKind_));
+  iconFile_.clear();
+  iconIndex_ = 0;
   tips_.Set(Control(IDC_PIC_ICON), L"");
   SetText(IDC_TXT_OPTION, L"");
-  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), CurrentSettings()));
+  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
   SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
   preview_.DrawBitmapTypeIcon();
 }
@@ -232,8 +230,8 @@ bool MainWindow::ReadShellLinkIntoForm(const std::wstring& linkPath) {
   // Only minimised and maximised are told apart; anything else is a normal window.
   const int runSize = info.showCommand == SW_SHOWMINNOACTIVE ? 1 : info.showCommand == SW_SHOWMAXIMIZED ? 2 : 0;
   SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, runSize, 0);
-  Program().iconFile = TrimAtNul(info.iconFile);
-  Program().iconIndex = info.iconIndex;
+  iconFile_ = TrimAtNul(info.iconFile);
+  iconIndex_ = info.iconIndex;
   return true;
 }
 
@@ -250,18 +248,18 @@ void MainWindow::SelectDestinationOfFile(const std::wstring& shortcutPath) {
 }
 
 void MainWindow::ShowIconOf(const std::wstring& path) {
-  if (preview_.SetIconSource(path) == 0) {
+  if (SetIconSource(path) == 0) {
     preview_.DrawAssociatedIcon(path);
   } else {
-    Program().iconIndex = 0;
+    iconIndex_ = 0;
     preview_.DrawIconFromSource(0);
   }
 }
 
 void MainWindow::ShowLinkIcon() {
-  if (!Program().iconFile.empty()) {
-    const int index = Program().iconIndex;
-    if (preview_.SetIconSource(Program().iconFile) > 0) preview_.DrawIconFromSource(index);
+  if (!iconFile_.empty()) {
+    const int index = iconIndex_;
+    if (SetIconSource(iconFile_) > 0) preview_.DrawIconFromSource(index);
     return;
   }
   const std::wstring target = Text(IDC_TXT_LNKPATH);

@@ -1,18 +1,8 @@
 pelmora_portable(
   command_line.cpp
-  message_box_placement.cpp
-  text_rules.cpp
-  utf16.cpp
 )
 pelmora_windows(
-  code_page_win.cpp
+  command_actions.cpp
   main_window.cpp
   main_window_target.cpp
-  message_box.cpp
-  program.cpp
-  program_info.cpp
-  system.cpp
-)
-pelmora_host(
-  code_page_iconv.cpp
 )

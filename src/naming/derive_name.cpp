@@ -1,63 +1,68 @@
 #include "naming/derive_name.h"
 
-#include "app/text_rules.h"
 #include "naming/target_readers.h"
 #include "naming/volume_label.h"
+#include "shortcut/name_rules.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 
 namespace {
 
 // What a file's contents say its name is; empty when no reader ran or it found nothing.
-std::wstring NameFromContents(const std::wstring& target, const std::wstring& fileName, const Settings& settings) {
+NameProposal NameFromContents(const std::wstring& target, const std::wstring& fileName, const Settings& settings) {
+  NameProposal found;
   const std::wstring upper = ToUpper(fileName);
-  if (EndsWith(upper, L".HTML") || EndsWith(upper, L".HTM"))
-    return settings.GetHtmlTitle == 1 ? ReadHtmlTitle(target) : std::wstring();
-  if (EndsWith(upper, L".EXE")) {
-    // The comment proposal reads the description again, so it is refreshed for it too.
-    if (settings.GetVersion == 1 || settings.Comment == 2) ReadVersionNames(target);
-    if (settings.GetVersion != 1) return {};
-    const VersionNames& names = LastVersionNames();
-    return names.ProductName.empty() ? names.FileDescription : names.ProductName;
+  if (EndsWith(upper, L".HTML") || EndsWith(upper, L".HTM")) {
+    if (settings.GetHtmlTitle == 1) found.name = ReadHtmlTitle(target, FetchLimitsOf(settings).htmlBuffer);
+  } else if (EndsWith(upper, L".EXE")) {
+    // The comment proposal uses the description, so it is read for it too.
+    if (settings.GetVersion != 1 && settings.Comment != 2) return found;
+    const VersionNames names = ReadVersionNames(target);
+    found.fileDescription = names.FileDescription;
+    if (settings.GetVersion == 1) found.name = names.ProductName.empty() ? names.FileDescription : names.ProductName;
+  } else if (EndsWith(upper, L".MP3") && settings.GetMp3Info == 1) {
+    found.name = ReadMp3Name(target, settings.GetMp3Format);
   }
-  if (EndsWith(upper, L".MP3") && settings.GetMp3Info == 1) return ReadMp3Name(target);
-  return {};
+  return found;
 }
 
 }  // namespace
 
-std::wstring DeriveShortcutName(const std::wstring& target, TargetKind kind, const Settings& settings,
-                                const StatusShower& showStatus, const NameSanitizer& sanitize) {
-  std::wstring name;
+NameProposal DeriveShortcutName(const std::wstring& target, TargetKind kind, const Settings& settings,
+                                const StatusShower& showStatus) {
+  NameProposal proposal;
   switch (kind) {
-    case TargetKind::Folder: {
-      name = IsDriveRoot(target) ? VolumeLabelOf(target) : FileNameOf(target);
+    case TargetKind::Folder:
+      proposal.name = IsDriveRoot(target) ? VolumeLabelOf(target) : FileNameOf(target);
       break;
-    }
-    case TargetKind::File: {
-      name = NameFromContents(target, FileNameOf(target), settings);
-      if (name.empty()) name = NameFromFileName(target, settings.ExtCut);
+    case TargetKind::File:
+      proposal = NameFromContents(target, FileNameOf(target), settings);
+      if (proposal.name.empty()) proposal.name = NameFromFileName(target, settings.ExtCut);
       break;
-    }
-    case TargetKind::Url: {
+    case TargetKind::Url:
       if (settings.GetUrlTitle != 1) break;
       if (showStatus) showStatus(kFetchingTitleText);
-      name = FetchWebTitle(target);
-      if (name.empty()) return kTitleFetchFailedText;
+      proposal.name = FetchWebTitle(target, FetchLimitsOf(settings));
+      if (proposal.name.empty()) {
+        proposal.name = kTitleFetchFailedText;
+        return proposal;
+      }
       break;
-    }
     case TargetKind::Invalid:
       break;
   }
-  return sanitize ? sanitize(name) : name;
+  proposal.name = SanitizeShortcutName(proposal.name);
+  return proposal;
 }
 
-std::wstring DeriveComment(const std::wstring& linkPathText, const Settings& settings) {
+std::wstring DeriveComment(const std::wstring& linkPathText, const Settings& settings,
+                           const std::wstring& fileDescription) {
   switch (settings.Comment) {
     case 1:
       return linkPathText;
     case 2:
-      return EndsWith(ToUpper(linkPathText), L".EXE") ? LastVersionNames().FileDescription : std::wstring();
+      return EndsWith(ToUpper(linkPathText), L".EXE") ? fileDescription : std::wstring();
     default:
       return {};
   }

@@ -1,7 +1,7 @@
 #include "naming/html_title.h"
 
-#include "app/code_page.h"
-#include "app/text_rules.h"
+#include "text/code_page.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 namespace {

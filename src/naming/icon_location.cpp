@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cwctype>
 
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 

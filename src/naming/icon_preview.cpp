@@ -4,10 +4,8 @@
 
 #include <vector>
 
-#include "app/program.h"
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 #include "naming/icon_location.h"
-#include "settings/settings.h"
 
 namespace pelmora {
 namespace {
@@ -79,19 +77,19 @@ void IconPreview::Clear() {
 }
 
 int IconPreview::SetIconSource(const std::wstring& path) {
-  Program().iconFile.clear();
+  source_.clear();
   Clear();
   if (path.empty()) return 0;
   const auto count = reinterpret_cast<UINT_PTR>(ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), 0xFFFFFFFF));
   if (count > 0) {
-    Program().iconFile = path;
+    source_ = path;
     if (setTooltip_) setTooltip_(path);
   }
   return static_cast<int>(count);
 }
 
 void IconPreview::DrawIconFromSource(int index) {
-  HICON icon = Extract({Program().iconFile, index});
+  HICON icon = Extract({source_, index});
   if (Usable(icon)) {
     Show(icon, true);
   } else {
@@ -118,7 +116,12 @@ void IconPreview::DrawBitmapTypeIcon() {
 
 void IconPreview::GetInetShortcutIconImage() { Show(internetShortcut_, false); }
 
-bool IconPreview::ArrowShown() const { return drawn_ && Usable(overlay_) && CurrentSettings().ArrowIcon != 1; }
+bool IconPreview::ArrowShown() const { return drawn_ && Usable(overlay_) && !arrowHidden_; }
+
+void IconPreview::SetArrowHidden(bool hidden) {
+  arrowHidden_ = hidden;
+  if (picture_) InvalidateRect(picture_, nullptr, TRUE);
+}
 
 void IconPreview::Paint(HDC dc, const RECT& area) const {
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));

@@ -20,10 +20,12 @@ class IconPreview {
   // The arrow overlay and the internet-shortcut icon, kept until the window closes.
   void LoadPreviewIcons(const std::wstring& systemFolder);
 
-  // Clears the icon file, the tooltip and the picture; when `path` holds icons it becomes the
-  // icon file and the tooltip. Returns the number of icons in it.
+  // Clears the tooltip and the picture; when `path` holds icons it becomes the source that
+  // DrawIconFromSource draws from, and the tooltip. Returns the number of icons in it.
   int SetIconSource(const std::wstring& path);
   void DrawIconFromSource(int index);
+  // The user's choice not to see the shortcut arrow; the picture is redrawn.
+  void SetArrowHidden(bool hidden);
   void DrawAssociatedIcon(const std::wstring& path);
   void DrawBitmapTypeIcon();
   void GetInetShortcutIconImage();
@@ -43,6 +45,8 @@ class IconPreview {
   HWND picture_ = nullptr;
   std::function<void(const std::wstring&)> setTooltip_;
   std::wstring systemFolder_;
+  std::wstring source_;  // the file the icons are drawn from
+  bool arrowHidden_ = false;
   HICON overlay_ = nullptr;
   HICON internetShortcut_ = nullptr;
   HICON shown_ = nullptr;

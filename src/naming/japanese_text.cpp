@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/code_page.h"
-#include "app/text_rules.h"
+#include "text/code_page.h"
+#include "text/text_rules.h"
 #include "naming/japanese_text_converter.h"
-#include "naming/utf8.h"
+#include "text/utf8.h"
 
 namespace pelmora {
 namespace {

@@ -1,7 +1,7 @@
 #include "naming/japanese_text_converter.h"
 
-#include "app/code_page.h"
-#include "app/utf16.h"
+#include "text/code_page.h"
+#include "text/utf16.h"
 
 namespace pelmora {
 namespace {

@@ -1,6 +1,6 @@
 #include "naming/mp3_name.h"
 
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 namespace {

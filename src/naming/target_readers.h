@@ -1,25 +1,26 @@
 // Readers that look inside a target for a name: web and HTML titles, version information,
 // MP3 tags. None of them shows a message; each yields empty text on any failure.
 #pragma once
+#include <cstddef>
 #include <string>
+
+#include "naming/web_title_rules.h"
 
 namespace pelmora {
 
-// The title of a web page, fetched with the configured buffer size and time-outs.
-std::wstring FetchWebTitle(const std::wstring& url);
-// The title of a local HTML file.
-std::wstring ReadHtmlTitle(const std::wstring& path);
+// The title of a web page, fetched within the given limits.
+std::wstring FetchWebTitle(const std::wstring& url, const FetchLimits& limits);
+// The title of a local HTML file; only its first `htmlBuffer` bytes are examined.
+std::wstring ReadHtmlTitle(const std::wstring& path, std::size_t htmlBuffer);
 
-// ProductName and FileDescription of the executable read last; the comment proposal reads
-// FileDescription again after naming.
+// ProductName and FileDescription of an executable; empty when it has none.
 struct VersionNames {
   std::wstring ProductName;
   std::wstring FileDescription;
 };
-void ReadVersionNames(const std::wstring& path);
-const VersionNames& LastVersionNames();
+VersionNames ReadVersionNames(const std::wstring& path);
 
-// "%A - %T" and the like, filled from an MP3 file's tags with the configured pattern.
-std::wstring ReadMp3Name(const std::wstring& path);
+// The user's MP3 name pattern ("%A - %T" and the like) filled from the file's tags.
+std::wstring ReadMp3Name(const std::wstring& path, const std::wstring& pattern);
 
 }  // namespace pelmora

@@ -10,8 +10,6 @@
 namespace pelmora {
 namespace {
 
-VersionNames g_lastVersion;
-
 // The string value under the key; empty when the query finds nothing.
 std::wstring QueryString(std::vector<unsigned char>& block, const std::wstring& key, const wchar_t* name) {
   const std::wstring query = L"\\StringFileInfo\\" + key + L"\\" + name;
@@ -27,13 +25,13 @@ std::wstring QueryString(std::vector<unsigned char>& block, const std::wstring& 
 
 }  // namespace
 
-void ReadVersionNames(const std::wstring& path) {
-  g_lastVersion = {};
+VersionNames ReadVersionNames(const std::wstring& path) {
+  VersionNames names;
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-  if (size == 0) return;
+  if (size == 0) return names;
   std::vector<unsigned char> block(size);
-  if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return;
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return names;
 
   void* table = nullptr;
   UINT tableBytes = 0;
@@ -44,13 +42,12 @@ void ReadVersionNames(const std::wstring& path) {
   const std::wstring key = FirstTranslationKey(table, tableBytes);
 
   const auto product = FitVersionValue(QueryString(block, key, L"ProductName"));
-  if (!product) return;
-  g_lastVersion.ProductName = *product;
+  if (!product) return names;
+  names.ProductName = *product;
   const auto description = FitVersionValue(QueryString(block, key, L"FileDescription"));
-  if (!description) return;
-  g_lastVersion.FileDescription = *description;
+  if (!description) return names;
+  names.FileDescription = *description;
+  return names;
 }
-
-const VersionNames& LastVersionNames() { return g_lastVersion; }
 
 }  // namespace pelmora

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/code_page.h"
+#include "text/code_page.h"
 
 namespace pelmora {
 

@@ -6,11 +6,10 @@
 #include <memory>
 #include <mutex>
 
-#include "app/system.h"
+#include "win/system.h"
 #include "naming/target_readers.h"
 #include "naming/web_title_files.h"
 #include "naming/web_title_rules.h"
-#include "settings/settings.h"
 
 namespace pelmora {
 namespace {
@@ -94,14 +93,14 @@ DWORD WINAPI FetchThread(void* parameter) {
 
 }  // namespace
 
-std::size_t DownloadPageHead(const std::wstring& url, std::string& bytes) {
+std::size_t DownloadPageHead(const std::wstring& url, const FetchLimits& limits, std::string& bytes) {
   bytes.clear();
   if (url.empty()) return 0;
   auto download = std::make_shared<Download>();
   if (!download->done) return 0;
   download->url = url;
   download->agent = ProgramBaseName();
-  download->limits = FetchLimitsOf(CurrentSettings());
+  download->limits = limits;
 
   // The server is talked to on a thread of its own, so that the whole fetch can be given up
   // after the connect and receive time-outs together: a server that trickles its bytes, or a
@@ -141,15 +140,15 @@ std::size_t DownloadPageHead(const std::wstring& url, std::string& bytes) {
   return bytes.size();
 }
 
-std::wstring FetchWebTitle(const std::wstring& url) {
+std::wstring FetchWebTitle(const std::wstring& url, const FetchLimits& limits) {
   if (url.empty()) return {};
   std::string bytes;
-  if (DownloadPageHead(UrlWithoutFragment(url), bytes) == 0) return {};
+  if (DownloadPageHead(UrlWithoutFragment(url), limits, bytes) == 0) return {};
   const std::wstring path = TempFilePath(kDownloadTempName);
   if (path.empty()) return {};
   DeleteIfFile(path);
   std::wstring title;
-  if (WriteWholeFile(path, bytes)) title = ReadHtmlTitle(path);
+  if (WriteWholeFile(path, bytes)) title = ReadHtmlTitle(path, limits.htmlBuffer);
   DeleteIfFile(path);
   return title;
 }

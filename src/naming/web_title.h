@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <string>
 
+#include "naming/web_title_rules.h"
+
 namespace pelmora {
 
-// Downloads the first bytes of the page: at most the configured buffer size plus one read of
-// 1024 bytes, within the configured time-outs. Returns the count (0 on failure, `bytes` then
+// Downloads the first bytes of the page: at most the buffer size of `limits` plus one read
+// of 1024 bytes, within its time-outs. Returns the count (0 on failure, `bytes` then
 // empty). Pending window messages run between reads.
-std::size_t DownloadPageHead(const std::wstring& url, std::string& bytes);
+std::size_t DownloadPageHead(const std::wstring& url, const FetchLimits& limits, std::string& bytes);
 
 }  // namespace pelmora

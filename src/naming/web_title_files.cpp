@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/system.h"
+#include "win/system.h"
 #include "win/handles.h"
 
 namespace pelmora {

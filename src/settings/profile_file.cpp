@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 

@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstdint>
 
-#include "app/code_page.h"
-#include "app/text_rules.h"
+#include "text/code_page.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 

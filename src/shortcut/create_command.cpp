@@ -1,98 +1,86 @@
 #include "shortcut/create_command.h"
 
-#include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/program.h"
-#include "app/system.h"
-#include "app/text_rules.h"
-#include "resource.h"
-#include "settings/settings.h"
-#include "shortcut/name_rules.h"
-#include "shortcut/shell_link.h"
+#include "shortcut/shutdown_guard.h"
 #include "shortcut/sub_folder.h"
+#include "text/text_rules.h"
 #include "url/classify_target.h"
 #include "url/internet_shortcut.h"
+#include "win/message_box.h"
+#include "win/system.h"
 
 namespace pelmora {
 namespace {
 
-constexpr int kShowCommands[] = {SW_SHOW, SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED};
-
+// The sub-folder destinations: the recent list that holds their typed folder, and its field.
 struct SubFolderDestination {
-  int combo;
   RecentList list;
+  ShortcutField field;
 };
-bool SubFolderOf(DestinationKind kind, SubFolderDestination& out) {
+std::optional<SubFolderDestination> SubFolderOf(DestinationKind kind) {
   switch (kind) {
-    case DestinationKind::StartMenu: out = {IDC_CMB_STARTMENUPATH, RecentList::StartMenu}; return true;
-    case DestinationKind::Free: out = {IDC_CMB_FREEPATH, RecentList::Free}; return true;
-    case DestinationKind::Favorites: out = {IDC_CMB_FAVORITESPATH, RecentList::Favorites}; return true;
-    default: return false;
+    case DestinationKind::StartMenu: return SubFolderDestination{RecentList::StartMenu, ShortcutField::StartMenuPath};
+    case DestinationKind::Favorites: return SubFolderDestination{RecentList::Favorites, ShortcutField::FavoritesPath};
+    case DestinationKind::Free: return SubFolderDestination{RecentList::Free, ShortcutField::FreePath};
+    default: return std::nullopt;
   }
-}
-
-// A shutdown, restart or log-off shortcut never goes into a Startup folder.
-bool IsShutdownCommand(const MainWindow& window, const std::wstring& target, const std::wstring& arguments) {
-  return (ContainsNoCase(target, window.Rundll32Path()) && ContainsNoCase(arguments, L"SHELL32.DLL,SHExitWindowsEx")) ||
-         (ContainsNoCase(target, window.RundllPath()) && ContainsNoCase(arguments, L"USER.EXE,ExitWindowsExec"));
 }
 
 }  // namespace
 
-void CreateShortcuts(MainWindow& window) {
-  ShellLinkInfo values;
-  values.target = TrimSpaces(window.Text(IDC_TXT_LNKPATH));
-  const std::wstring name = TrimSpaces(window.Text(IDC_TXT_SHORTCUTNAME));
-  values.arguments = TrimSpaces(window.Text(IDC_TXT_OPTION));
-  values.workingFolder = TrimSpaces(window.Text(IDC_TXT_WRKPATH));
-  const LRESULT runSize = SendMessageW(window.Control(IDC_CMB_SHOWCMD), CB_GETCURSEL, 0, 0);
-  values.showCommand = kShowCommands[runSize >= 0 && runSize < 3 ? runSize : 0];
-  values.comment = TrimSpaces(window.Text(IDC_TXT_COMMENT));
-  values.iconFile = Program().iconFile;
-  values.iconIndex = Program().iconIndex;
+CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& shellLink) {
+  CreateResult result;
+  ShellLinkInfo values = request.link;
+  values.target = TrimSpaces(values.target);
+  values.arguments = TrimSpaces(values.arguments);
+  values.workingFolder = TrimSpaces(values.workingFolder);
+  values.comment = TrimSpaces(values.comment);
+  const std::wstring name = TrimSpaces(request.name);
 
-  const ShortcutInfoCheck check = CheckShortcutInfo(values.target, name, [](const std::wstring& target) {
-    Program().targetKind = ClassifyTarget(target);
-    return Program().targetKind;
-  });
+  const ShortcutInfoCheck check = CheckShortcutInfo(values.target, name, ClassifyTarget);
+  result.classified = check.classified;
+  result.kind = check.kind;
   if (!check.passed) {
     MessageBox(check.message, MB_ICONEXCLAMATION | MB_OK);
-    FocusField(window.Control(check.focus == ShortcutField::Name ? IDC_TXT_SHORTCUTNAME : IDC_TXT_LNKPATH));
-    return;
+    result.focus = check.focus;
+    return result;
   }
   const bool internet = check.kind == TargetKind::Url;
 
-  if (window.IsChecked(IDC_CHK_WHERE + static_cast<int>(DestinationKind::Startup)) &&
-      IsShutdownCommand(window, values.target, values.arguments))
-    window.SetChecked(IDC_CHK_WHERE + static_cast<int>(DestinationKind::Startup), false);
+  std::array<bool, kDestinationCount> ticked = request.ticked;
+  const int startup = static_cast<int>(DestinationKind::Startup);
+  if (ticked[startup] && !internet && IsShutdownCommand(NormalisedFullPath(values.target), values.arguments)) {
+    ticked[startup] = false;
+    result.startupCleared = true;
+  }
 
   const std::wstring extension = internet ? L".url" : L".lnk";
-  const bool allUsers = window.IsChecked(IDC_CHK_ALLUSERS);
   int attempted = 0, written = 0;
   for (int index = 0; index < kDestinationCount; ++index) {
-    if (!window.IsChecked(IDC_CHK_WHERE + index)) continue;
+    if (!ticked[index]) continue;
     const auto kind = static_cast<DestinationKind>(index);
     ++attempted;
 
-    std::wstring folder;
-    SubFolderDestination sub{};
-    const bool isSubFolder = SubFolderOf(kind, sub);
-    if (isSubFolder) {
-      const SubFolderDecision decision = ResolveSubFolder(kind, window.Text(sub.combo));
+    const auto sub = SubFolderOf(kind);
+    const std::wstring typed = sub ? TrimSpaces(request.subFolders[static_cast<int>(sub->list)]) : std::wstring();
+    std::wstring folder = sub ? typed : FixedDestinationFolder(request.folders, kind, request.allUsers);
+    // A folder the system could not tell us is no place to write to: without this the file
+    // would land in the current drive's root.
+    if (folder.empty()) continue;
+    folder = WithTrailingBackslash(folder);
+    const std::wstring path = folder + name + extension;
+    // Said before any folder is made, so that a refused path leaves nothing behind.
+    if (IsShortcutPathTooLong(path)) {
+      MessageBox(PathTooLongText(path), MB_ICONEXCLAMATION | MB_OK);
+      continue;
+    }
+    if (sub) {
+      const SubFolderDecision decision = ResolveSubFolder(kind, typed);
       if (decision.outcome == SubFolderDecision::Cancel) {
-        FocusField(window.Control(sub.combo));
-        return;
+        result.focus = sub->field;
+        return result;
       }
       if (decision.outcome == SubFolderDecision::Skip) continue;
-      folder = decision.folder;
-    } else {
-      // A folder the system could not tell us is no place to write to: without this the file
-      // would land in the current drive's root.
-      const std::wstring fixed = FixedDestinationFolder(window.Folders(), kind, allUsers);
-      if (fixed.empty()) continue;
-      folder = WithTrailingBackslash(fixed);
     }
-    const std::wstring path = folder + name + extension;
 
     if (GetPathKind(path) == PathKind::File) {
       const std::wstring question = QuotedDestinationName(kind) +
@@ -100,25 +88,25 @@ void CreateShortcuts(MainWindow& window) {
       const int answer = MessageBox(question, MB_ICONQUESTION | MB_YESNOCANCEL | MB_DEFBUTTON2);
       if (answer == IDNO) continue;
       if (answer != IDYES) {
-        FocusField(window.Control(IDC_TXT_SHORTCUTNAME));
-        return;
+        result.focus = ShortcutField::Name;
+        return result;
       }
     }
 
     const bool ok = internet ? WriteInternetShortcut(path, values.target, values.iconFile, values.iconIndex)
-                             : window.Link().WriteShellLink(path, values);
+                             : shellLink.CreateShellLink(path, values);
     if (!ok) continue;
     ++written;
-    if (isSubFolder) window.RememberSubFolder(sub.list, sub.combo);
+    if (sub) result.usedSubFolders.push_back(sub->list);
   }
 
   const std::wstring kindWord = internet ? L"インターネット" : L"";
   if (written < 1 || written != attempted)
     MessageBox(L"いくつかの" + kindWord + L"ショートカットが作成されませんでした。", MB_ICONEXCLAMATION | MB_OK);
-  else if (CurrentSettings().NoMessage == 0)
+  else if (!request.noMessage)
     MessageBox(kindWord + L"ショートカットはすべて作成されました。", MB_ICONINFORMATION | MB_OK);
-
-  if (window.ExitAfterCreate()) window.Form_Unload();
+  result.finished = true;
+  return result;
 }
 
 }  // namespace pelmora

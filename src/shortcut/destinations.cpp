@@ -1,6 +1,6 @@
 #include "shortcut/destinations.h"
 
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/code_page.h"
-#include "app/text_rules.h"
+#include "text/code_page.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 namespace {

@@ -44,8 +44,8 @@ bool IsShortcutPathTooLong(std::wstring_view path);
 // The long-path message: the statement, an empty line, then the path.
 std::wstring PathTooLongText(std::wstring_view path);
 
-// The field that gets the focus after a failed check.
-enum class ShortcutField { Name, Target };
+// The field that gets the focus after a failed check or a Cancel.
+enum class ShortcutField { Name, Target, StartMenuPath, FavoritesPath, FreePath };
 
 struct ShortcutInfoCheck {
   bool passed = false;

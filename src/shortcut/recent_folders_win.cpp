@@ -1,6 +1,6 @@
 #include "shortcut/recent_folders_win.h"
 
-#include "app/text_rules.h"
+#include "text/text_rules.h"
 
 namespace pelmora {
 namespace {

@@ -5,9 +5,7 @@
 
 #include <vector>
 
-#include "app/message_box.h"
-#include "shortcut/name_rules.h"
-#include "shortcut/shell_folders.h"
+#include "win/shell_folders.h"
 
 namespace pelmora {
 namespace {
@@ -94,11 +92,7 @@ bool ShellLink::GetSystemFolderPath(HWND owner, int csidl, std::wstring& path) c
   return pelmora::GetSystemFolderPath(owner, csidl, path);
 }
 
-bool ShellLink::WriteShellLink(const std::wstring& link, const ShellLinkInfo& values) const {
-  if (IsShortcutPathTooLong(link)) {
-    MessageBox(PathTooLongText(link), MB_ICONEXCLAMATION | MB_OK);
-    return false;
-  }
+bool ShellLink::CreateShellLink(const std::wstring& link, const ShellLinkInfo& values) const {
   return CreateShellLink(link, values.target, values.workingFolder, values.arguments, values.iconFile,
                          values.iconIndex, values.showCommand, values.comment);
 }

@@ -41,9 +41,8 @@ class ShellLink {
   // The path of a special folder (CSIDL); false, with `path` unchanged, when the lookup fails.
   bool GetSystemFolderPath(HWND owner, int csidl, std::wstring& path) const;
 
-  // What the create command calls for each .lnk: a path longer than the ANSI byte limit gets
-  // the long-path message and is not written; otherwise CreateShellLink with `values`.
-  bool WriteShellLink(const std::wstring& link, const ShellLinkInfo& values) const;
+  // CreateShellLink with the fields of `values`.
+  bool CreateShellLink(const std::wstring& link, const ShellLinkInfo& values) const;
 
  private:
   bool comInitialised_ = false;

@@ -2,11 +2,12 @@ pelmora_portable(
   destinations.cpp
   name_rules.cpp
   recent_folders.cpp
+  shutdown_guard.cpp
 )
 pelmora_windows(
   create_command.cpp
   recent_folders_win.cpp
   shell_link.cpp
-  shell_folders.cpp
+  special_folders.cpp
   sub_folder.cpp
 )

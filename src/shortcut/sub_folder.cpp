@@ -1,8 +1,8 @@
 #include "shortcut/sub_folder.h"
 
-#include "app/message_box.h"
-#include "app/system.h"
-#include "app/text_rules.h"
+#include "win/message_box.h"
+#include "win/system.h"
+#include "text/text_rules.h"
 #include "win/handles.h"
 
 namespace pelmora {

@@ -2,28 +2,17 @@
 
 #include <windows.h>
 
-#include "app/code_page.h"
-#include "app/message_box.h"
-#include "app/system.h"
-#include "app/text_rules.h"
+#include "win/system.h"
+#include "text/text_rules.h"
 #include "settings/profile_file.h"
 #include "settings/settings_rules.h"
 
 namespace pelmora {
 
-namespace {
-// The longest shortcut file path, in ANSI bytes, that the shell handles.
-constexpr std::size_t kMaxShortcutPathBytes = 255;
-}  // namespace
-
 bool WriteInternetShortcut(const std::wstring& path, const std::wstring& url, const std::wstring& iconFile,
                            int iconIndex) {
   const std::wstring trimmedUrl = TrimSpaces(url);
   if (trimmedUrl.empty()) return false;
-  if (AnsiByteCount(path) > kMaxShortcutPathBytes) {
-    MessageBox(std::wstring(kShortcutPathTooLongText) + L"\r\n\r\n" + path, MB_OK | MB_ICONEXCLAMATION);
-    return false;
-  }
   if (!WriteProfileValue(path, kInternetShortcutSection, L"URL", trimmedUrl)) return false;
   if (!iconFile.empty()) {
     WriteProfileValue(path, kInternetShortcutSection, L"IconIndex", std::to_wstring(iconIndex));

@@ -5,12 +5,11 @@
 namespace pelmora {
 
 inline constexpr wchar_t kInternetShortcutSection[] = L"InternetShortcut";
-inline constexpr wchar_t kShortcutPathTooLongText[] = L"ショートカットファイルのパスが長すぎます。";
 
 // Writes URL (trimmed of blanks) and, when `iconFile` is not empty, IconIndex then IconFile
 // into [InternetShortcut] of `path`. An existing file is updated in place: its other lines and
-// sections stay. Returns false, touching nothing, for an empty URL and (after telling the user)
-// for a path over 255 ANSI bytes; false also when the URL could not be stored.
+// sections stay. Returns false, touching nothing, for an empty URL; false also when the URL
+// could not be stored.
 bool WriteInternetShortcut(const std::wstring& path, const std::wstring& url, const std::wstring& iconFile,
                            int iconIndex);
 

@@ -3,5 +3,5 @@ pelmora_portable(
 )
 pelmora_windows(
   classify_target.cpp
-  command_actions.cpp
+  internet_shortcut.cpp
 )

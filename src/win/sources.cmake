@@ -1,3 +1,12 @@
+pelmora_portable(
+  message_box_placement.cpp
+)
 pelmora_windows(
-  text.cpp
+  drop_target.cpp
+  message_box.cpp
+  pickers.cpp
+  program_info.cpp
+  shell_folders.cpp
+  system.cpp
+  tool_tips.cpp
 )

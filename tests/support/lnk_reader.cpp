@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "app/code_page.h"
-#include "app/utf16.h"
+#include "text/code_page.h"
+#include "text/utf16.h"
 
 namespace pelmora::test {
 namespace {

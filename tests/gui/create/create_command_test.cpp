@@ -1,10 +1,10 @@
 // The main job end to end: the real window, real files, the real special folders of the prefix.
 #include <gtest/gtest.h>
 
-#include "app/code_page.h"
-#include "app/program.h"
-#include "app/system.h"
+#include "text/code_page.h"
+#include "win/system.h"
 #include "resource.h"
+#include "naming/path_names.h"
 #include "shortcut/shell_link.h"
 #include "support/lnk_reader.h"
 #include "support/win/gui_driver.h"
@@ -76,8 +76,7 @@ TEST_F(CreateCommand, WritesEveryTickedDestinationAndRemembersTheSubFolders) {
     Type(s.Control(IDC_TXT_WRKPATH), dir.Path());
     Type(s.Control(IDC_TXT_COMMENT), L"コメント");
     SendMessageW(s.Control(IDC_CMB_SHOWCMD), CB_SETCURSEL, 2, 0);
-    Program().iconFile = GetSystemFolder() + L"shell32.dll";
-    Program().iconIndex = 3;
+    s.Window().SetShortcutIcon(GetSystemFolder() + L"shell32.dll", 3);
     Tick(s, DestinationKind::Desktop);
     Tick(s, DestinationKind::StartMenu);
     Tick(s, DestinationKind::Free);
@@ -198,46 +197,66 @@ TEST_F(CreateCommand, MissingSubFolderAnswers) {
 
 TEST_F(CreateCommand, PathsUpTo255AnsiBytesAreWrittenLongerOnesRefused) {
   TempFolder dir;
-  const std::wstring target = dir / L"t.txt";
-  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  const std::wstring file = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(file, "t"));
   // Most of the length sits in ASCII folders (the host file system limits a single name); the
   // name holds ten double-byte characters, two bytes each in code page 932.
   const std::wstring folder1 = dir / std::wstring(90, L'd');
   const size_t second = 215 - folder1.size() - 2;
   const std::wstring folder = folder1 + L"\\" + std::wstring(second, L'e');
   ASSERT_TRUE(EnsureFolderExists(folder));
-  for (size_t bytes : {255u, 256u}) {
-    const std::wstring name = std::wstring(10, L'あ') + std::wstring(bytes - (folder.size() + 1) - 4 - 20, L'x');
-    const std::wstring path = folder + L"\\" + name + L".lnk";
-    ASSERT_EQ(AnsiByteCount(path), bytes);
+  // A missing sub-folder whose shortcut would be too long is refused before it is asked for.
+  const std::wstring missing = folder1 + L"\\" + std::wstring(second, L'f');
+  const struct {
+    std::wstring target, extension, folder;
+    size_t bytes;
+  } cases[] = {
+      {file, L".lnk", folder, 255},  {file, L".lnk", folder, 256},
+      {L"http://example.com/", L".url", folder, 255}, {L"http://example.com/", L".url", folder, 256},
+      {file, L".lnk", missing, 256},
+  };
+  for (const auto& c : cases) {
+    const std::wstring name = std::wstring(10, L'あ') + std::wstring(c.bytes - (c.folder.size() + 1) - 4 - 20, L'x');
+    const std::wstring path = c.folder + L"\\" + name + c.extension;
+    SCOPED_TRACE(path);
+    ASSERT_EQ(AnsiByteCount(path), c.bytes);
     MainWindowSession s;
-    Fill(s, target, name);
+    Fill(s, c.target, name);
     Tick(s, DestinationKind::Free);
-    Type(s.Control(IDC_CMB_FREEPATH), folder);
+    Type(s.Control(IDC_CMB_FREEPATH), c.folder);
     ScriptedMessageBoxes boxes;
     Create(s);
-    if (bytes == 255) {
-      EXPECT_TRUE(ReadLink(path)) << bytes;
+    const std::wstring kind = c.extension == L".url" ? L"インターネット" : L"";
+    if (c.bytes == 255) {
+      EXPECT_TRUE(test::FileExists(path));
       ASSERT_EQ(boxes.Asks().size(), 1u);
-      EXPECT_EQ(boxes.Asks()[0].text, kAllCreated);
+      EXPECT_EQ(boxes.Asks()[0].text, kind + kAllCreated);
     } else {
       EXPECT_FALSE(test::FileExists(path));
       ASSERT_EQ(boxes.Asks().size(), 2u);
       EXPECT_EQ(boxes.Asks()[0].text, L"ショートカットファイルのパスが長すぎます。\r\n\r\n" + path);
       EXPECT_EQ(boxes.Asks()[0].style, 48u);
-      EXPECT_EQ(boxes.Asks()[1].text, kSomeNotCreated);
+      EXPECT_EQ(boxes.Asks()[1].text, L"いくつかの" + kind + L"ショートカットが作成されませんでした。");
     }
   }
+  EXPECT_EQ(GetPathKind(missing), PathKind::Missing);
 }
 
 TEST_F(CreateCommand, ShutdownShortcutsStayOutOfStartup) {
   const std::wstring name = Unique(L"shutdown");
-  for (bool withDesktop : {true, false}) {
+  // However the launcher's path is spelt, it is the same program.
+  std::wstring forward = GetSystemFolder() + L"rundll32.exe";
+  for (auto& c : forward) c = c == L'\\' ? L'/' : static_cast<wchar_t>(towlower(c));
+  const std::wstring dotted = GetSystemFolder() + L"..\\" + FileNameOf(GetSystemFolder().substr(0, GetSystemFolder().size() - 1)) + L"\\RunDll32.EXE";
+  for (const auto& [launcher, withDesktop] : {std::pair{GetSystemFolder() + L"RUNDLL32.EXE", true},
+                                              std::pair{GetSystemFolder() + L"RUNDLL32.EXE", false},
+                                              std::pair{forward, false}, std::pair{dotted, false}}) {
+    SCOPED_TRACE(launcher);
     MainWindowSession s;
     const SpecialFolders& f = s.Window().Folders();
     const std::wstring desktopLink = Later(f.desktop + L"\\" + name + L".lnk");
     DeleteFileW(desktopLink.c_str());
-    Fill(s, s.Window().Rundll32Path(), name);
+    Fill(s, launcher, name);
     Type(s.Control(IDC_TXT_OPTION), L"shell32.dll,SHExitWindowsEx 1");
     if (withDesktop) Tick(s, DestinationKind::Desktop);
     Tick(s, DestinationKind::Startup);

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "app/message_box.h"
+#include "win/message_box.h"
 #include "resource.h"
 #include "support/win/gui_driver.h"
 #include "support/win/main_window_fixture.h"

@@ -3,9 +3,8 @@
 
 #include <memory>
 
-#include "app/program.h"
-#include "app/system.h"
-#include "app/code_page.h"
+#include "win/system.h"
+#include "text/code_page.h"
 #include "resource.h"
 #include "support/win/gui_driver.h"
 #include "support/win/http_test_server.h"
@@ -76,7 +75,7 @@ TEST_F(Startup, FilesAndFoldersFillTheFormFromTheirPath) {
   MainWindowSession s(dir.Path());  // a bare folder path
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), dir.Path());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
-  EXPECT_EQ(Program().targetKind, TargetKind::Folder);
+  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Folder);
 }
 
 TEST_F(Startup, TextThatNamesNothingOpensAnEmptyWindow) {
@@ -112,7 +111,7 @@ TEST_F(Startup, UrlWithATitleKeepsTheTitleSafeForFileNames) {
   MainWindowSession s(L"http://127.0.0.1:1/ 今日の記事: a/b   ");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://127.0.0.1:1/");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"今日の記事： a／b");  // no fetch: the title was given
-  EXPECT_EQ(Program().targetKind, TargetKind::Url);
+  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Url);
 }
 
 TEST_F(Startup, UrlWithoutATitleIsNamedAfterThePageTitle) {

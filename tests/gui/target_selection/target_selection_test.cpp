@@ -2,9 +2,8 @@
 // become internet shortcuts.
 #include <gtest/gtest.h>
 
-#include "app/program.h"
-#include "app/system.h"
-#include "naming/pickers.h"
+#include "win/system.h"
+#include "win/pickers.h"
 #include "resource.h"
 #include "shortcut/shell_link.h"
 #include "support/win/data_object.h"
@@ -58,14 +57,14 @@ TEST_F(TargetSelection, DroppedFilesAndFolders) {
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), dir.Path());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"報告書.final");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_OPTION)), L"");
-  EXPECT_EQ(Program().targetKind, TargetKind::File);
+  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::File);
   EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_SHORTCUTNAME));
 
   Drop(s, test::MakeFileDrop({folder}));
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), folder);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"写真");
-  EXPECT_EQ(Program().targetKind, TargetKind::Folder);
+  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Folder);
 }
 
 TEST_F(TargetSelection, RecycleBinItemsAndOtherTextAreIgnored) {
@@ -88,7 +87,7 @@ TEST_F(TargetSelection, DroppedUrlTextIsTrimmedAndClearsTheLinkOnlyFields) {
     MainWindowSession s;
     Type(s, IDC_TXT_WRKPATH, L"C:\\work");
     Type(s, IDC_TXT_COMMENT, L"comment");
-    Program().iconFile = L"C:\\x.ico";
+    s.Window().SetShortcutIcon(L"C:\\x.ico", 0);
     // Japanese before the "?" makes it no URL: the drop is ignored.
     Drop(s, test::MakeTextDrop(L"  http://example.com/日本?q=1  ", ansi));
     EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"");
@@ -100,14 +99,14 @@ TEST_F(TargetSelection, DroppedUrlTextIsTrimmedAndClearsTheLinkOnlyFields) {
   MainWindowSession s;
   Type(s, IDC_TXT_WRKPATH, L"C:\\work");
   Type(s, IDC_TXT_COMMENT, L"comment");
-  Program().iconFile = L"C:\\x.ico";
+  s.Window().SetShortcutIcon(L"C:\\x.ico", 0);
   Drop(s, test::MakeTextDrop(L"  http://example.com/a?q=日本  "));
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://example.com/a?q=日本");
-  EXPECT_EQ(Program().targetKind, TargetKind::Url);
+  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Url);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_COMMENT)), L"");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"");  // titles are not fetched by default
-  EXPECT_EQ(Program().iconFile, L"");
+  EXPECT_EQ(s.Window().IconFile(), L"");
 }
 
 TEST_F(TargetSelection, DroppedShortcutFilesLoadAndTickTheirDestination) {
@@ -167,7 +166,7 @@ TEST_F(TargetSelection, FilePickerStartsInTheTargetsFolderAndRemembersItsFilter)
   EXPECT_EQ(calls[1].initialFolder, dir.Path() + L"\\");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), file);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"tool");
-  EXPECT_EQ(Program().targetKind, TargetKind::File);
+  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::File);
 }
 
 TEST_F(TargetSelection, ThePreviewFollowsTheTargetsIcons) {
@@ -182,15 +181,15 @@ TEST_F(TargetSelection, ThePreviewFollowsTheTargetsIcons) {
     MainWindowSession s;
     chosen = withIcons;
     test::Click(s.Control(IDC_BTN_BROWS + 0));
-    EXPECT_EQ(Program().iconFile, withIcons);
-    EXPECT_EQ(Program().iconIndex, 0);
+    EXPECT_EQ(s.Window().IconFile(), withIcons);
+    EXPECT_EQ(s.Window().IconIndex(), 0);
     EXPECT_EQ(s.Window().ToolTipOf(IDC_PIC_ICON), withIcons);
     EXPECT_NE(s.Window().Preview().ShownIcon(), nullptr);
     EXPECT_EQ(s.Window().Preview().ArrowShown(), arrowIcon == 0);
 
     chosen = text;
     test::Click(s.Control(IDC_BTN_BROWS + 0));
-    EXPECT_EQ(Program().iconFile, L"");
+    EXPECT_EQ(s.Window().IconFile(), L"");
     EXPECT_EQ(s.Window().ToolTipOf(IDC_PIC_ICON), L"");
 
     test::Click(s.Control(IDC_BTN_CLEAR + 0));
@@ -215,7 +214,7 @@ TEST_F(TargetSelection, ShiftClickPicksAFolderAndTheComboButtonsFillTheirCombos)
   keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), dir.Path());
-  EXPECT_EQ(Program().targetKind, TargetKind::Folder);
+  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Folder);
 
   s.Window().SetChecked(IDC_CHK_WHERE + 1, true);
   s.Window().SetChecked(IDC_CHK_WHERE + 5, true);

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "win/text.h"
+#include "text/code_page.h"
 
 namespace pelmora::test {
 namespace {
@@ -76,7 +76,7 @@ IDataObject* MakeFileDrop(const std::vector<std::wstring>& files) {
 }
 
 IDataObject* MakeTextDrop(const std::wstring& text, bool ansiOnly) {
-  if (ansiOnly) return new SimpleDataObject(CF_TEXT, win::ToAnsi(text) + '\0');
+  if (ansiOnly) return new SimpleDataObject(CF_TEXT, ToAnsiBytes(text) + '\0');
   std::wstring withNul = text + L'\0';
   return new SimpleDataObject(CF_UNICODETEXT,
                               std::string(reinterpret_cast<const char*>(withNul.data()), withNul.size() * 2));

@@ -1,15 +1,12 @@
 #include "support/win/main_window_fixture.h"
 
-#include "app/program.h"
 #include "support/win/test_env.h"
 
 namespace pelmora::test {
 
 MainWindowSession::MainWindowSession(const std::wstring& commandLine) {
   InitWindowsOnce();
-  Program() = ProgramState{};
-  Program().commandLineText = commandLine;
-  window_ = MainWindow::Open(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+  window_ = MainWindow::Open(GetModuleHandleW(nullptr), SW_SHOWNORMAL, commandLine);
   hwnd_ = window_ ? window_->Handle() : nullptr;
   Pump();
 }

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/message_box.h"
+#include "win/message_box.h"
 
 namespace pelmora::test {
 

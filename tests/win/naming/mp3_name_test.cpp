@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "naming/id3_builder.h"
+#include "support/id3_builder.h"
 #include "naming/mp3_tag_file.h"
 #include "naming/target_readers.h"
 #include "reader_test.h"
@@ -20,14 +20,14 @@ TEST_F(Mp3Name, NamesFromTheFilesTagsInTheConfiguredPattern) {
   const std::string title = "\xff\xfe" + Utf16Bytes(L"夜の歌", false);
   ASSERT_TRUE(WriteFileBytes(path, Tag(3, 0, Frame23("TIT2", TextData(1, title))) + kAudio +
                                        Id3v1("Old title", "\x89\xcc\x8e\xe8")));  // 歌手
-  EXPECT_EQ(ReadMp3Name(path), L"歌手 - 夜の歌");
-  CurrentSettings().GetMp3Format = L"%t by %a";
-  EXPECT_EQ(ReadMp3Name(path), L"夜の歌 by 歌手");
+  EXPECT_EQ(ReadMp3Name(path, settings_.GetMp3Format), L"歌手 - 夜の歌");
+  settings_.GetMp3Format = L"%t by %a";
+  EXPECT_EQ(ReadMp3Name(path, settings_.GetMp3Format), L"夜の歌 by 歌手");
 
   // A file cut off inside its tag still gives what arrived.
   ASSERT_TRUE(WriteFileBytes(path, Tag(3, 0, Frame23("TIT2", TextData(0, "Song")) + std::string(9999, '\0'))
                                        .substr(0, 30)));
-  EXPECT_EQ(ReadMp3Name(path), L"Song by ");
+  EXPECT_EQ(ReadMp3Name(path, settings_.GetMp3Format), L"Song by ");
 }
 
 TEST_F(Mp3Name, FilesThatCannotBeOpenedFailTheOpenUntaggedOnesDoNot) {
@@ -40,16 +40,16 @@ TEST_F(Mp3Name, FilesThatCannotBeOpenedFailTheOpenUntaggedOnesDoNot) {
   HANDLE exclusive = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(OpenMp3Tags(locked, tags));
-  EXPECT_EQ(ReadMp3Name(locked), L"");
+  EXPECT_EQ(ReadMp3Name(locked, settings_.GetMp3Format), L"");
   CloseHandle(exclusive);
-  EXPECT_EQ(ReadMp3Name(locked), L"Band - Song");
+  EXPECT_EQ(ReadMp3Name(locked, settings_.GetMp3Format), L"Band - Song");
 
   for (const std::string& bytes : {kAudio, std::string()}) {
     ASSERT_TRUE(WriteFileBytes(dir / L"untagged.mp3", bytes));
     tags.title = L"stale";
     EXPECT_TRUE(OpenMp3Tags(dir / L"untagged.mp3", tags));
     EXPECT_EQ(tags.title, L"");
-    EXPECT_EQ(ReadMp3Name(dir / L"untagged.mp3"), L"");
+    EXPECT_EQ(ReadMp3Name(dir / L"untagged.mp3", settings_.GetMp3Format), L"");
   }
 }
 

@@ -1,4 +1,4 @@
-// Shared set-up of the reader tests: the settings they change are put back afterwards, and the
+// Shared set-up of the reader tests: settings of their own, and the
 // process's temporary folder is a private one, so the fixed temporary file names of the title
 // readers cannot collide with other test programs running at the same time.
 #pragma once
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "naming/web_title_rules.h"
 #include "settings/settings.h"
 #include "support/win/test_env.h"
 
@@ -17,8 +18,10 @@ namespace pelmora::test {
 
 class ReaderTest : public ::testing::Test {
  protected:
+  // The settings the readers are handed; each test starts from the defaults.
+  Settings settings_;
+
   void SetUp() override {
-    saved_ = CurrentSettings();
     temp_ = std::make_unique<TempFolder>(L"readers");
     for (const wchar_t* name : {L"TMP", L"TEMP"}) {
       wchar_t value[32768];
@@ -30,8 +33,9 @@ class ReaderTest : public ::testing::Test {
   void TearDown() override {
     for (const auto& e : savedEnv_) SetEnvironmentVariableW(e.name, e.had ? e.value.c_str() : nullptr);
     temp_.reset();
-    CurrentSettings() = saved_;
   }
+  // The fetch limits of the test's settings.
+  FetchLimits Limits() const { return FetchLimitsOf(settings_); }
   // A path in the private temporary folder.
   std::wstring Temp(const std::wstring& name) const { return *temp_ / name; }
 
@@ -41,7 +45,6 @@ class ReaderTest : public ::testing::Test {
     std::wstring value;
     bool had;
   };
-  Settings saved_;
   std::unique_ptr<TempFolder> temp_;
   std::vector<SavedVariable> savedEnv_;
 };

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/system.h"
+#include "win/system.h"
 #include "naming/target_readers.h"
 #include "support/win/test_env.h"
 
@@ -10,6 +10,7 @@ namespace {
 std::wstring Fixture(const std::wstring& name) { return ProgramFolder() + L"naming_version_" + name + L".exe"; }
 
 TEST(VersionNames, ReadFromTheFirstTranslation) {
+  VersionNames names;
   struct Case {
     const wchar_t* fixture;
     std::wstring product;
@@ -24,32 +25,32 @@ TEST(VersionNames, ReadFromTheFirstTranslation) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fixture);
     ASSERT_EQ(GetPathKind(Fixture(c.fixture)), PathKind::File);
-    ReadVersionNames(Fixture(c.fixture));
-    EXPECT_EQ(LastVersionNames().ProductName, c.product);
-    EXPECT_EQ(LastVersionNames().FileDescription, c.description);
+    names = ReadVersionNames(Fixture(c.fixture));
+    EXPECT_EQ(names.ProductName, c.product);
+    EXPECT_EQ(names.FileDescription, c.description);
   }
 }
 
 TEST(VersionNames, AValueOf128BytesEndsTheRead) {
+  VersionNames names;
   // 64 kanji are 128 bytes in Shift-JIS: the name is dropped, and the description not read.
-  ReadVersionNames(Fixture(L"long_product"));
-  EXPECT_EQ(LastVersionNames().ProductName, L"");
-  EXPECT_EQ(LastVersionNames().FileDescription, L"");
+  names = ReadVersionNames(Fixture(L"long_product"));
+  EXPECT_EQ(names.ProductName, L"");
+  EXPECT_EQ(names.FileDescription, L"");
   // 127 bytes still fit; a description of 128 bytes does not.
-  ReadVersionNames(Fixture(L"edge_lengths"));
-  EXPECT_EQ(LastVersionNames().ProductName, std::wstring(127, L'p'));
-  EXPECT_EQ(LastVersionNames().FileDescription, L"");
+  names = ReadVersionNames(Fixture(L"edge_lengths"));
+  EXPECT_EQ(names.ProductName, std::wstring(127, L'p'));
+  EXPECT_EQ(names.FileDescription, L"");
 }
 
-TEST(VersionNames, FilesWithoutVersionsClearTheLastRead) {
+TEST(VersionNames, FilesWithoutVersionsGiveNoNames) {
+  VersionNames names;
   test::TempFolder dir;
   ASSERT_TRUE(test::WriteFileBytes(dir / L"plain.exe", "MZ not really a program"));
   for (const std::wstring& path : {dir / L"plain.exe", dir / L"missing.exe", std::wstring()}) {
-    ReadVersionNames(Fixture(L"en"));
-    ASSERT_FALSE(LastVersionNames().ProductName.empty());
-    ReadVersionNames(path);
-    EXPECT_EQ(LastVersionNames().ProductName, L"");
-    EXPECT_EQ(LastVersionNames().FileDescription, L"");
+    names = ReadVersionNames(path);
+    EXPECT_EQ(names.ProductName, L"");
+    EXPECT_EQ(names.FileDescription, L"");
   }
 }
 

@@ -16,8 +16,8 @@ class WebTitle : public test::ReaderTest {
  protected:
   void SetUp() override {
     ReaderTest::SetUp();
-    CurrentSettings().ConnectTimeOut = 1;
-    CurrentSettings().ReceiveTimeOut = 1;
+    settings_.ConnectTimeOut = 1;
+    settings_.ReceiveTimeOut = 1;
   }
 };
 
@@ -26,15 +26,15 @@ TEST_F(WebTitle, JapanesePagesInEveryEncoding) {
     SCOPED_TRACE(page.encoding);
     HttpTestServer server(Behaviour::Serve, test::PageWithTitle(page.bytes));
     ASSERT_TRUE(server.Started());
-    EXPECT_EQ(FetchWebTitle(server.Url(L"/index.html")), test::kJapaneseTitle);
+    EXPECT_EQ(FetchWebTitle(server.Url(L"/index.html"), Limits()), test::kJapaneseTitle);
   }
   HttpTestServer utf16(Behaviour::Serve, test::Utf16PageWithTitle(test::kTitleUtf16le));
-  EXPECT_EQ(FetchWebTitle(utf16.Url(L"/")), test::kJapaneseTitle);
+  EXPECT_EQ(FetchWebTitle(utf16.Url(L"/"), Limits()), test::kJapaneseTitle);
 }
 
 TEST_F(WebTitle, TheRequestLeavesOutTheFragmentAndNamesTheProgram) {
   HttpTestServer server(Behaviour::Serve, test::PageWithTitle("A &amp; B"));
-  EXPECT_EQ(FetchWebTitle(server.Url(L"/page?q=1#top")), L"A & B");
+  EXPECT_EQ(FetchWebTitle(server.Url(L"/page?q=1#top"), Limits()), L"A & B");
   const auto requests = server.Requests();
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].substr(0, requests[0].find("\r\n")), "GET /page?q=1 HTTP/1.1");
@@ -45,24 +45,24 @@ TEST_F(WebTitle, OnlyTheHeadOfALongPageIsDownloaded) {
   const std::string page = test::PageWithTitle("Long") + std::string(100000, 'x');
   HttpTestServer server(Behaviour::Serve, page);
   std::string bytes;
-  const std::size_t count = DownloadPageHead(server.Url(), bytes);
+  const std::size_t count = DownloadPageHead(server.Url(), Limits(), bytes);
   EXPECT_GT(count, 2048u);
   EXPECT_LE(count, 2048u + 1024u);
   EXPECT_EQ(bytes, page.substr(0, count));
 
   const std::string small = test::PageWithTitle("Small");
   HttpTestServer smallServer(Behaviour::Serve, small);
-  EXPECT_EQ(DownloadPageHead(smallServer.Url(), bytes), small.size());
+  EXPECT_EQ(DownloadPageHead(smallServer.Url(), Limits(), bytes), small.size());
   EXPECT_EQ(bytes, small);
 }
 
 TEST_F(WebTitle, ATitleBeyondTheBufferIsNotFoundThoughItWasDownloaded) {
-  CurrentSettings().HtmlBuffer = 100;
+  settings_.HtmlBuffer = 100;
   const std::string page = std::string(120, ' ') + test::PageWithTitle("Late");
   HttpTestServer server(Behaviour::Serve, page);
   std::string bytes;
-  EXPECT_EQ(DownloadPageHead(server.Url(), bytes), page.size());
-  EXPECT_EQ(FetchWebTitle(server.Url()), L"");
+  EXPECT_EQ(DownloadPageHead(server.Url(), Limits(), bytes), page.size());
+  EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), L"");
 }
 
 TEST_F(WebTitle, MisbehavingServersCostNoMoreThanTheTimeOuts) {
@@ -84,32 +84,32 @@ TEST_F(WebTitle, MisbehavingServersCostNoMoreThanTheTimeOuts) {
     HttpTestServer server(c.behaviour, c.body);
     ASSERT_TRUE(server.Started());
     std::string bytes;
-    const std::size_t count = DownloadPageHead(server.Url(), bytes);
+    const std::size_t count = DownloadPageHead(server.Url(), Limits(), bytes);
     EXPECT_EQ(count, bytes.size());
     EXPECT_LE(count, 2048u + 1024u);
-    EXPECT_EQ(FetchWebTitle(server.Url()), c.title);
+    EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), c.title);
   }
 }
 
 TEST_F(WebTitle, NothingToFetchGivesNoTitle) {
-  EXPECT_EQ(FetchWebTitle(L""), L"");
-  EXPECT_EQ(FetchWebTitle(L"#only-a-fragment"), L"");
+  EXPECT_EQ(FetchWebTitle(L"", Limits()), L"");
+  EXPECT_EQ(FetchWebTitle(L"#only-a-fragment", Limits()), L"");
   const std::wstring down = L"http://127.0.0.1:" + std::to_wstring(test::UnusedLoopbackPort()) + L"/";
   std::string bytes = "old";
-  EXPECT_EQ(DownloadPageHead(down, bytes), 0u);
+  EXPECT_EQ(DownloadPageHead(down, Limits(), bytes), 0u);
   EXPECT_TRUE(bytes.empty());
-  EXPECT_EQ(FetchWebTitle(down), L"");
+  EXPECT_EQ(FetchWebTitle(down, Limits()), L"");
 }
 
 TEST_F(WebTitle, TemporaryFilesAreRemovedAndAFolderOfTheirNameKept) {
   HttpTestServer server(Behaviour::Serve, test::PageWithTitle("Kept"));
-  EXPECT_EQ(FetchWebTitle(server.Url()), L"Kept");
+  EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), L"Kept");
   EXPECT_FALSE(test::FileExists(Temp(L"~pelm1.tmp")));
   EXPECT_FALSE(test::FileExists(Temp(L"~pelm.tmp")));
 
   // A folder where the download goes: the download cannot be kept, so there is no title.
   ASSERT_TRUE(CreateDirectoryW(Temp(L"~pelm1.tmp").c_str(), nullptr));
-  EXPECT_EQ(FetchWebTitle(server.Url()), L"");
+  EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), L"");
   EXPECT_EQ(GetFileAttributesW(Temp(L"~pelm1.tmp").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
             static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }

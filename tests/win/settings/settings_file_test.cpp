@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/code_page.h"
+#include "text/code_page.h"
 #include "support/win/test_env.h"
 
 namespace pelmora {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/code_page.h"
+#include "text/code_page.h"
 #include "support/lnk_reader.h"
 #include "support/win/test_env.h"
 
@@ -116,29 +116,5 @@ TEST_F(ShellLinkTest, FailuresAreReportedByTheFlagOnly) {
 }
 
 // The limit counts ANSI bytes: double-byte characters count twice. An existing link is replaced.
-TEST_F(ShellLinkTest, WriteShellLinkRefusesPathsLongerThan255Bytes) {
-  // Exactly 255 bytes, spread over a sub-folder and the name so that no name is too long for the disk.
-  const std::size_t room = 255 - AnsiByteCount(dir_.Path()) - 2 - 4;
-  const std::wstring folder = dir_.Path() + L"\\" + std::wstring(room / 4, L'長');
-  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-  const std::size_t rest = room - 2 * (room / 4);
-  const std::wstring stem = folder + L"\\" + std::wstring(rest / 2, L'短') + std::wstring(rest % 2, L'x');
-  ASSERT_EQ(AnsiByteCount(stem + L".lnk"), 255u);
-
-  test::ScriptedMessageBoxes boxes;
-  ShellLinkInfo values{target_, L"", L"", L"", 0, SW_SHOWMINNOACTIVE, L"first"};
-  EXPECT_TRUE(shellLink_.WriteShellLink(stem + L".lnk", values));
-  values.comment = L"second";
-  EXPECT_TRUE(shellLink_.WriteShellLink(stem + L".lnk", values));
-  EXPECT_EQ(ReadBack(stem + L".lnk")->name, L"second");
-  EXPECT_TRUE(boxes.Asks().empty());
-
-  EXPECT_FALSE(shellLink_.WriteShellLink(stem + L"y.lnk", values));
-  EXPECT_FALSE(test::FileExists(stem + L"y.lnk"));
-  ASSERT_EQ(boxes.Asks().size(), 1u);
-  EXPECT_EQ(boxes.Asks()[0].text, L"ショートカットファイルのパスが長すぎます。\r\n\r\n" + stem + L"y.lnk");
-  EXPECT_EQ(boxes.Asks()[0].style, 48u);  // exclamation, OK
-}
-
 }  // namespace
 }  // namespace pelmora

@@ -1,3 +1,0 @@
-pelmora_windows(
-  tool_tips.cpp
-)

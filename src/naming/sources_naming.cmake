@@ -1,9 +1,0 @@
-pelmora_portable(
-  drop_rules.cpp
-  path_names.cpp
-)
-pelmora_windows(
-  derive_name.cpp
-  long_path.cpp
-  volume_label.cpp
-)

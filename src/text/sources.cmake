@@ -1,0 +1,11 @@
+pelmora_portable(
+  text_rules.cpp
+  utf16.cpp
+  utf8.cpp
+)
+pelmora_windows(
+  code_page_win.cpp
+)
+pelmora_host(
+  code_page_iconv.cpp
+)

@@ -1,3 +1,0 @@
-pelmora_windows(
-  internet_shortcut.cpp
-)

@@ -1,0 +1,75 @@
+#include "win/pickers.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <vector>
+
+namespace pelmora {
+namespace {
+
+FilePickerResponder g_filePicker;
+FolderPickerResponder g_folderPicker;
+
+int CALLBACK SelectInitialFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
+  if (message == BFFM_INITIALIZED) SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+  return 0;
+}
+
+}  // namespace
+
+void SetFilePickerResponder(FilePickerResponder responder) { g_filePicker = std::move(responder); }
+void SetFolderPickerResponder(FolderPickerResponder responder) { g_folderPicker = std::move(responder); }
+
+std::wstring PickFile(HWND owner, int& filterIndex, const std::wstring& initialFolder) {
+  const int index = filterIndex == 0 ? 1 : filterIndex;
+  if (g_filePicker) {
+    FilePickerRequest request{index, initialFolder};
+    std::wstring chosen = g_filePicker(request);
+    if (!chosen.empty()) filterIndex = request.filterIndex;
+    return chosen;
+  }
+  static const wchar_t filter[] = L"全てのﾌｧｲﾙ(*.*)\0*.*\0実行ﾌｧｲﾙ(*.exe)\0*.exe\0";
+  std::vector<wchar_t> file(32768, L'\0');
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = owner;
+  ofn.hInstance = GetModuleHandleW(nullptr);
+  ofn.lpstrFilter = filter;
+  ofn.nFilterIndex = static_cast<DWORD>(index);
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+  ofn.Flags = OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (!GetOpenFileNameW(&ofn)) return {};
+  filterIndex = static_cast<int>(ofn.nFilterIndex);
+  return file.data();
+}
+
+std::wstring BrowseForFolder(const std::wstring& title, HWND owner, int rootCsidl, UINT flags,
+                             const std::wstring& initialSelection) {
+  if (g_folderPicker) return g_folderPicker({title, rootCsidl, flags, initialSelection});
+  if (!owner) owner = GetDesktopWindow();
+  LPITEMIDLIST root = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(owner, rootCsidl, &root))) root = nullptr;
+  wchar_t display[MAX_PATH] = {};
+  BROWSEINFOW info{};
+  info.hwndOwner = owner;
+  info.pidlRoot = root;
+  info.pszDisplayName = display;
+  info.lpszTitle = title.c_str();
+  info.ulFlags = flags;
+  if (!initialSelection.empty()) {
+    info.lpfn = SelectInitialFolder;
+    info.lParam = reinterpret_cast<LPARAM>(initialSelection.c_str());
+  }
+  LPITEMIDLIST chosen = SHBrowseForFolderW(&info);
+  if (root) CoTaskMemFree(root);
+  if (!chosen) return {};
+  std::vector<wchar_t> path(32768, L'\0');
+  const BOOL ok = SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT);
+  CoTaskMemFree(chosen);
+  return ok ? std::wstring(path.data()) : std::wstring();
+}
+
+}  // namespace pelmora

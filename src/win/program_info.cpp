@@ -1,0 +1,46 @@
+#include "win/program_info.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace pelmora {
+
+ProgramInfo ReadProgramInfo() {
+  ProgramInfo info;
+  wchar_t path[MAX_PATH * 4];
+  if (!GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)))) return info;
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+  if (size == 0) return info;
+  std::vector<unsigned char> data(size);
+  if (!GetFileVersionInfoW(path, 0, size, data.data())) return info;
+
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT len = 0;
+  if (VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &len) && fixed) {
+    info.major = HIWORD(fixed->dwFileVersionMS);
+    info.minor = LOWORD(fixed->dwFileVersionMS);
+    info.revision = LOWORD(fixed->dwFileVersionLS);
+  }
+  struct Translation {
+    WORD language, codePage;
+  }* translations = nullptr;
+  if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &len) ||
+      len < sizeof(Translation))
+    return info;
+  auto value = [&](const wchar_t* name) -> std::wstring {
+    wchar_t key[96];
+    swprintf(key, 96, L"\\StringFileInfo\\%04x%04x\\%ls", translations[0].language, translations[0].codePage, name);
+    wchar_t* text = nullptr;
+    UINT chars = 0;
+    if (!VerQueryValueW(data.data(), key, reinterpret_cast<void**>(&text), &chars) || !text) return {};
+    return std::wstring(text, wcsnlen(text, chars));
+  };
+  info.productName = value(L"ProductName");
+  info.legalCopyright = value(L"LegalCopyright");
+  return info;
+}
+
+}  // namespace pelmora

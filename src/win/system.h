@@ -1,0 +1,52 @@
+// Small system operations used throughout the program.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace pelmora {
+
+enum class PathKind { Missing = 0, Folder = 1, File = 2 };
+
+// 1 for the Windows 95/98/Me family, 2 for the NT family.
+int GetPlatformId();
+// The Windows and System folders, each with a trailing backslash; empty when unknown.
+std::wstring GetWindowsFolder();
+std::wstring GetSystemFolder();
+// Missing also when the path cannot be examined; hidden and system entries count.
+PathKind GetPathKind(const std::wstring& path);
+// The full path with "\" separators, "." and ".." resolved and short (8.3) names made long
+// where the entries exist; the text unchanged when the system cannot make it full.
+std::wstring NormalisedFullPath(const std::wstring& path);
+// Creates the folder and every missing parent.
+bool EnsureFolderExists(const std::wstring& folder);
+// Focuses the field, or selects its whole text when it already has the focus.
+void FocusField(HWND control);
+// The system's icon chooser. On OK updates the path and index and returns true.
+bool ChooseIcon(HWND owner, std::wstring& iconPath, int& iconIndex);
+
+// Test seam for the icon chooser: the responder stands in for the person choosing.
+using IconChooserResponder = std::function<bool(std::wstring& iconPath, int& iconIndex)>;
+void SetIconChooserResponder(IconChooserResponder responder);
+
+// The running program's folder (with a trailing backslash) and base name without extension.
+std::wstring ProgramFolder();
+std::wstring ProgramBaseName();
+
+// The hourglass pointer while it lives; the arrow again on every way out.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_ ? previous_ : LoadCursorW(nullptr, IDC_ARROW)); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
+// Lets pending window messages run once (the thread keeps serving its windows during long work).
+void RunPendingMessages();
+
+}  // namespace pelmora

@@ -1,0 +1,50 @@
+#include "win/tool_tips.h"
+
+#include <commctrl.h>
+
+namespace pelmora {
+
+ToolTips::~ToolTips() {
+  if (tips_ && IsWindow(tips_)) DestroyWindow(tips_);
+}
+
+void ToolTips::Create(HWND owner) {
+  owner_ = owner;
+  tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  if (tips_) SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 600);
+}
+
+void ToolTips::Set(HWND control, const std::wstring& text) {
+  if (!tips_ || !control) return;
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = owner_;
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  const bool known = SendMessageW(tips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.lpszText = const_cast<wchar_t*>(text.c_str());
+  if (text.empty()) {
+    if (known) SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  } else if (known) {
+    SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  } else {
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  }
+}
+
+std::wstring ToolTips::Get(HWND control) const {
+  if (!tips_ || !control) return {};
+  wchar_t buffer[1024] = {};
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = owner_;
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  if (!SendMessageW(tips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) return {};
+  info.lpszText = buffer;
+  SendMessageW(tips_, TTM_GETTEXTW, std::size(buffer), reinterpret_cast<LPARAM>(&info));
+  return buffer;
+}
+
+}  // namespace pelmora

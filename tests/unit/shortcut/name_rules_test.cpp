@@ -1,0 +1,77 @@
+#include "shortcut/name_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "text/code_page.h"
+#include "text/text_rules.h"
+
+namespace pelmora {
+namespace {
+
+TEST(IsReservedDeviceName, WholeNamesOnlyAnyLetterCase) {
+  for (const wchar_t* name : {L"CON", L"aux", L"Nul", L"PRN", L"clock$", L"com1", L"COM9", L"Lpt9", L"lpt1"})
+    EXPECT_TRUE(IsReservedDeviceName(name)) << name;
+  for (const wchar_t* name : {L"COM0", L"LPT0", L"COM", L"COM10", L"CON.TXT", L"PRN1", L" CON", L"", L"ＣＯＮ"})
+    EXPECT_FALSE(IsReservedDeviceName(name)) << name;
+}
+
+TEST(SanitizeShortcutName, ReplacesForbiddenCharactersAndDropsControlCharacters) {
+  EXPECT_EQ(SanitizeShortcutName(L"a/b"), L"a\uFF0Fb");
+  EXPECT_EQ(SanitizeShortcutName(L"\\/:*?\"<>|"), L"\uFFE5\uFF0F\uFF1A\uFF0A\uFF1F\u201D\uFF1C\uFF1E\uFF5C");
+  EXPECT_EQ(SanitizeShortcutName(L"  line1\r\nline2\tend "), L"  line1line2end ");  // not trimmed
+  // The typographic quote is an ANSI character of code page 932, so the name stays writable.
+  EXPECT_EQ(ToAnsiBytes(SanitizeShortcutName(L"\"")), "\x81\x68");
+}
+
+// The rules run in a fixed order; the target is classified only when both fields are present,
+// and the first offending character of the name picks the message.
+TEST(CheckShortcutInfo, RulesInTheirFixedOrder) {
+  const struct {
+    const wchar_t* target;
+    const wchar_t* name;
+    TargetKind targetKind;  // what the classifier answers
+    bool classified;
+    const wchar_t* message;  // nullptr: passes
+    ShortcutField focus;
+  } cases[] = {
+      {L"", L"", TargetKind::File, false, kRequiredFieldsMessage, ShortcutField::Name},
+      {L"C:\\a.txt", L"   ", TargetKind::File, false, kRequiredFieldsMessage, ShortcutField::Name},
+      {L"C:\\missing", L"CON", TargetKind::Invalid, true, kInvalidTargetMessage, ShortcutField::Target},
+      {L"C:\\a.txt", L"a/b", TargetKind::File, true, kForbiddenCharacterMessage, ShortcutField::Name},
+      {L"C:\\a.txt", L"a\tb:c", TargetKind::File, true, kControlCharacterMessage, ShortcutField::Name},
+      {L"C:\\a.txt", L"a:b\tc", TargetKind::File, true, kForbiddenCharacterMessage, ShortcutField::Name},
+      {L"C:\\a.txt", L"\tname", TargetKind::File, true, kControlCharacterMessage, ShortcutField::Name},
+      {L"C:\\a.txt", L" com1 ", TargetKind::File, true, kReservedNameMessage, ShortcutField::Name},
+      {L"  C:\\a.txt ", L"a\uFF0Fb", TargetKind::File, true, nullptr, ShortcutField::Name},
+      {L"http://example.com/", L"Example", TargetKind::Url, true, nullptr, ShortcutField::Name},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::wstring(c.target) + L" | " + c.name);
+    std::vector<std::wstring> classified;
+    const ShortcutInfoCheck check = CheckShortcutInfo(c.target, c.name, [&](const std::wstring& t) {
+      classified.push_back(t);
+      return c.targetKind;
+    });
+    ASSERT_EQ(classified.size(), c.classified ? 1u : 0u);
+    EXPECT_EQ(classified, c.classified ? std::vector<std::wstring>{TrimSpaces(c.target)} : classified);
+    EXPECT_EQ(check.passed, c.message == nullptr);
+    EXPECT_EQ(check.message, c.message ? c.message : L"");
+    EXPECT_EQ(check.focus, c.focus);
+    EXPECT_EQ(check.classified, c.classified);
+    EXPECT_EQ(check.kind, c.classified ? c.targetKind : TargetKind::Invalid);
+  }
+  EXPECT_EQ(std::wstring(kForbiddenCharacterMessage), L"ショートカット名に \\ / : * ? \" < > | は使えません。");
+  EXPECT_EQ(std::wstring(kInvalidTargetMessage),
+            L"リンク先のファイルまたはフォルダが存在しないか、\r\nURL文字列として正しくありません。");
+}
+
+TEST(ShortcutPathLength, CountsAnsiBytesUpTo255) {
+  const std::wstring folder = L"C:\\Links\\";  // 9 bytes; 121 double-byte characters and ".lnk" make 255
+  EXPECT_FALSE(IsShortcutPathTooLong(folder + std::wstring(121, L'\u3042') + L".lnk"));
+  EXPECT_TRUE(IsShortcutPathTooLong(folder + std::wstring(121, L'\u3042') + L"x.lnk"));
+  EXPECT_FALSE(IsShortcutPathTooLong(folder + std::wstring(242, L'\uFF71') + L".lnk"));  // half-width: 1 byte
+  EXPECT_EQ(PathTooLongText(L"C:\\x.lnk"), L"ショートカットファイルのパスが長すぎます。\r\n\r\nC:\\x.lnk");
+}
+
+}  // namespace
+}  // namespace pelmora
