@@ -17,9 +17,11 @@ target_include_directories(pelmora_core PUBLIC ${PELMORA_SOURCE_DIR}/src ${PELMO
 target_link_libraries(pelmora_core PUBLIC ${PELMORA_WINDOWS_LIBS})
 pelmora_warnings(pelmora_core)
 
+# pelmora.rc includes the dialogs' own .rc files, their id headers, the icons and the manifest.
 set(PELMORA_RC ${PELMORA_SOURCE_DIR}/res/pelmora.rc)
-set_source_files_properties(${PELMORA_RC} PROPERTIES
-  OBJECT_DEPENDS "${PELMORA_SOURCE_DIR}/res/pelmora.exe.manifest;${PELMORA_SOURCE_DIR}/res/pelmora.ico;${PELMORA_SOURCE_DIR}/res/resource.h")
+file(GLOB PELMORA_RC_PARTS CONFIGURE_DEPENDS ${PELMORA_SOURCE_DIR}/res/*.rc ${PELMORA_SOURCE_DIR}/res/*.h
+     ${PELMORA_SOURCE_DIR}/res/*.ico ${PELMORA_SOURCE_DIR}/res/*.manifest)
+set_source_files_properties(${PELMORA_RC} PROPERTIES OBJECT_DEPENDS "${PELMORA_RC_PARTS}")
 
 add_executable(pelmora WIN32 ${PELMORA_SOURCE_DIR}/src/app/entry.cpp ${PELMORA_RC})
 target_link_libraries(pelmora PRIVATE pelmora_core)
