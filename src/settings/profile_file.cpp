@@ -51,6 +51,20 @@ std::optional<std::wstring> ProfileSection::Value(std::wstring_view key) const {
   return buffer;
 }
 
+std::wstring ReadProfileSectionText(const std::wstring& path, const std::wstring& section) {
+  std::wstring buffer(4096, L'\0');
+  for (;;) {
+    const DWORD got = GetPrivateProfileSectionW(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                path.c_str());
+    // A full buffer returns its size minus two; ask again with more room.
+    if (got + 2 < buffer.size() || buffer.size() >= (1u << 24)) {
+      buffer.resize(got);
+      return buffer;
+    }
+    buffer.assign(buffer.size() * 4, L'\0');
+  }
+}
+
 bool WriteProfileValue(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                        const std::wstring& value) {
   // A value is one line: a line break would start lines (keys, sections) of its own.

@@ -22,6 +22,10 @@ class ProfileSection {
   std::vector<std::wstring> keys_;
 };
 
+// The whole section in one read: its "key=value" lines, each ended by NUL (see SectionValue);
+// empty when the file or the section is missing or holds no line.
+std::wstring ReadProfileSectionText(const std::wstring& path, const std::wstring& section);
+
 // Writes `key=value`, creating the file and the section as needed; a new file is ANSI text.
 // The value is cut at its first line break.
 bool WriteProfileValue(const std::wstring& path, const std::wstring& section, const std::wstring& key,

@@ -25,7 +25,33 @@ int PositiveOr(std::optional<int> stored, int fallback, int maximum) {
   return *stored > maximum ? maximum : *stored;
 }
 
+// Blanks and tabs around a key or a value do not count, as the profile functions read them.
+std::wstring_view TrimBlanksAndTabs(std::wstring_view text) {
+  const auto first = text.find_first_not_of(L" \t");
+  if (first == std::wstring_view::npos) return {};
+  const auto last = text.find_last_not_of(L" \t");
+  return text.substr(first, last - first + 1);
+}
+
 }  // namespace
+
+std::optional<std::wstring> SectionValue(std::wstring_view sectionText, std::wstring_view key) {
+  std::size_t start = 0;
+  while (start < sectionText.size()) {
+    std::size_t end = sectionText.find(L'\0', start);
+    if (end == std::wstring_view::npos) end = sectionText.size();
+    const std::wstring_view line = sectionText.substr(start, end - start);
+    const auto equals = line.find(L'=');
+    if (equals != std::wstring_view::npos && EqualsNoCase(TrimBlanksAndTabs(line.substr(0, equals)), key)) {
+      std::wstring_view value = TrimBlanksAndTabs(line.substr(equals + 1));
+      if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+      return std::wstring(value);
+    }
+    start = end + 1;
+  }
+  return std::nullopt;
+}
 
 int ProfileNumber(std::wstring_view value) {
   std::size_t i = 0;
@@ -43,6 +69,8 @@ int ProfileNumber(std::wstring_view value) {
 
 int OnByDefault(std::optional<int> stored) { return stored && *stored == 0 ? 0 : 1; }
 int OffByDefault(std::optional<int> stored) { return stored && *stored == 1 ? 1 : 0; }
+
+bool AnsiKeepsText(std::wstring_view text) { return FromAnsiBytes(ToAnsiBytes(text)) == text; }
 
 std::wstring LimitToAnsiBytes(std::wstring_view text, std::size_t maxBytes) {
   if (text.size() <= maxBytes / 2 || AnsiByteCount(text) <= maxBytes) return std::wstring(text);

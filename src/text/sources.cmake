@@ -1,6 +1,7 @@
 pelmora_portable(
   text_rules.cpp
   utf16.cpp
+  utf7.cpp
   utf8.cpp
 )
 pelmora_windows(

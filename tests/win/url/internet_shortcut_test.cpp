@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "text/code_page.h"
+#include "text/utf7.h"
 #include "support/win/test_env.h"
 
 namespace pelmora {
@@ -32,9 +33,15 @@ TEST(WriteInternetShortcut, AFreshFileHoldsTheUrlThenTheIcon) {
       {L"plain.url", L"  http://example.com/a b  ", L"", 5, {"[InternetShortcut]", "URL=http://example.com/a b"}},
       {L"icon.url", L"ftp://example.com/", L"C:\\shell32.dll", -107,
        {"[InternetShortcut]", "URL=ftp://example.com/", "IconIndex=-107", "IconFile=C:\\shell32.dll"}},
-      {L"日本語.url", L"http://例え.jp/한", L"C:\\アイコン.ico", 0,  // 한 is outside the ANSI code page
-       {"[InternetShortcut]", "URL=" + ToAnsiBytes(L"http://例え.jp/한"), "IconIndex=0",
+      {L"日本語.url", L"http://例え.jp/", L"C:\\アイコン.ico", 0,
+       {"[InternetShortcut]", "URL=" + ToAnsiBytes(L"http://例え.jp/"), "IconIndex=0",
         "IconFile=" + ToAnsiBytes(L"C:\\アイコン.ico")}},
+      // Outside the ANSI code page: Windows' own Unicode sections keep what the ANSI line spoils.
+      {L"한국 café 😀.url", L"http://例え.jp/한?q=é", L"C:\\아이콘\\a.ico", 2,
+       {"[InternetShortcut]", "URL=" + ToAnsiBytes(L"http://例え.jp/한?q=é"), "IconIndex=2",
+        "IconFile=" + ToAnsiBytes(L"C:\\아이콘\\a.ico"), "[InternetShortcut.A]",
+        "URL=" + ToAnsiBytes(L"http://例え.jp/한?q=é"), "IconFile=" + ToAnsiBytes(L"C:\\아이콘\\a.ico"),
+        "[InternetShortcut.W]", "URL=http://+T4swSA-.jp/+1Vw-?q+AD0A6Q-", "IconFile=C:+AFzFRMd0z1gAXA-a.ico"}},
       {L"breaks.url", L"http://a.example/\r\nIconFile=C:\\evil.ico", L"C:\\b\nc.ico", 1,  // one line per value
        {"[InternetShortcut]", "URL=http://a.example/", "IconIndex=1", "IconFile=C:\\b"}},
   };
@@ -62,9 +69,39 @@ TEST(WriteInternetShortcut, UpdatingKeepsEveryOtherLine) {
                                   "iconfile=C:\\new.ico", "iconindex=-2", "HotKey=0", "[Other]", "x=y"}));
 }
 
+TEST(WriteInternetShortcut, AnAnsiValueRemovesTheUnicodeFormsOfAnEarlierOne) {
+  TempFolder dir;
+  const std::wstring path = dir / L"u.url";
+  ASSERT_TRUE(WriteInternetShortcut(path, L"http://a.jp/é", L"C:\\é.ico", 1));
+  ASSERT_TRUE(WriteInternetShortcut(path, L"http://a.jp/e", L"C:\\e.ico", 1));
+  EXPECT_EQ(LinesOf(path), (Lines{"[InternetShortcut]", "URL=http://a.jp/e", "IconIndex=1", "IconFile=C:\\e.ico",
+                                  "[InternetShortcut.A]", "[InternetShortcut.W]"}));
+  // Without a new icon the old icon's lines stay, each with its Unicode form.
+  ASSERT_TRUE(WriteInternetShortcut(path, L"http://a.jp/é", L"C:\\é.ico", 1));
+  ASSERT_TRUE(WriteInternetShortcut(path, L"http://a.jp/e", L"", 0));
+  InternetShortcut read;
+  ASSERT_TRUE(ReadInternetShortcut(path, read));
+  EXPECT_EQ(read.url, L"http://a.jp/e");
+  EXPECT_EQ(read.iconFile, L"C:\\é.ico");
+}
+
+TEST(Utf7, MatchesTheSystemsOwnCodec) {
+  for (const std::wstring text : {L"http://例え.jp/ページ?q=é&r=1+2", L"C:\\아이콘\\😀.ico", L"~!#$%*;<=>@[]^_`{|}\"-",
+                                  L"a\tb c\r\n", L""}) {
+    const int size = WideCharToMultiByte(CP_UTF7, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string system(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF7, 0, text.data(), static_cast<int>(text.size()), system.data(), size, nullptr, nullptr);
+    EXPECT_EQ(EncodeUtf7(text), system) << system;
+    EXPECT_EQ(DecodeUtf7(system), text) << system;
+  }
+}
+
 TEST(ReadInternetShortcut, WrittenAndHandMadeFiles) {
   TempFolder dir;
   ASSERT_TRUE(WriteInternetShortcut(dir / L"サイト.url", L"http://example.com/ページ?a=1&b=2", L"C:\\アイコン.ico", -3));
+  const std::wstring unicodeUrl = L"http://例え.jp/한?q=é&e=😀";
+  ASSERT_TRUE(WriteInternetShortcut(dir / L"한국 😀.url", unicodeUrl, L"C:\\아이콘\\a.ico", 1));
+  const std::string ansiUrl = "URL=" + ToAnsiBytes(unicodeUrl) + "\r\n";
   const std::wstring longUrl = L"http://example.com/" + std::wstring(300, L'長');
   const struct {
     std::wstring path;
@@ -78,6 +115,16 @@ TEST(ReadInternetShortcut, WrittenAndHandMadeFiles) {
       {dir / L"2.url", "[Other]\r\nURL=http://c/\r\n[InternetShortcut]\r\nIconIndex=12.5\r\n", L"", L"", 12},
       {dir / L"3.url", "\xFF\xFE\x00garbage\r\n[InternetShortcut\r\nURL\r\n=\r\n", L"", L"", 0},
       {dir / L"4.url", "[InternetShortcut]\r\nURL=" + ToAnsiBytes(longUrl) + "\r\n", longUrl.substr(0, 19 + 246), L"", 0},
+      {dir / L"한국 😀.url", "", unicodeUrl, L"C:\\아이콘\\a.ico", 1},
+      // The Unicode form wins, also without the .A copy other programs may leave out...
+      {dir / L"5.url", "[InternetShortcut]\r\n" + ansiUrl + "[InternetShortcut.W]\r\nURL=" + EncodeUtf7(unicodeUrl) + "\r\n",
+       unicodeUrl, L"", 0},
+      // ...unless the ANSI line was edited after it was written, or it is no UTF-7 at all.
+      {dir / L"6.url", "[InternetShortcut]\r\nURL=http://edited/\r\n[InternetShortcut.A]\r\n" + ansiUrl +
+       "[InternetShortcut.W]\r\nURL=" + EncodeUtf7(unicodeUrl) + "\r\n", L"http://edited/", L"", 0},
+      {dir / L"7.url", "[InternetShortcut]\r\nURL=http://a/\r\n[InternetShortcut.W]\r\nURL=" + ToAnsiBytes(L"http://日本/") +
+       "\r\nIconFile=+-\r\n", L"http://a/", L"+", 0},
+      {dir / L"8.url", "[InternetShortcut]\r\nURL=http://a/\r\n[InternetShortcut.W]\r\nURL=   \r\n", L"http://a/", L"", 0},
   };
   for (const auto& c : cases) {
     if (!c.bytes.empty()) {
