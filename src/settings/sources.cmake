@@ -1,8 +1,10 @@
 pelmora_portable(
   settings.cpp
   settings_rules.cpp
+  url_table_rules.cpp
 )
 pelmora_windows(
   profile_file.cpp
   settings_file.cpp
+  url_table.cpp
 )
