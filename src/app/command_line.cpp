@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "shortcut/name_rules.h"
 #include "text/text_rules.h"
 
 namespace pelmora {
@@ -27,6 +28,63 @@ StartRequest ClassifyCommandLine(std::wstring_view text) {
     request.argument = std::wstring(text.substr(5));
   }
   return request;
+}
+
+std::wstring ExplorerSelectCommand(std::wstring_view target) {
+  return L"Explorer.exe /select,\"" + std::wstring(target) + L"\"";
+}
+
+std::wstring LinkPathOfArgument(std::wstring_view argument) {
+  if (argument.size() >= 2 && argument.front() == L'"' && argument.back() == L'"')
+    return std::wstring(argument.substr(1, argument.size() - 2));
+  return std::wstring(argument);
+}
+
+AutoFolderPart ParseAutoFolder(std::wstring_view argument) {
+  AutoFolderPart part;
+  if (argument.empty()) return part;
+  if (argument[0] == L' ') {
+    part.kind = AutoFolderPart::Desktop;
+    part.rest = argument.substr(1);
+  } else if (argument[0] == L'"') {
+    const auto close = argument.find(L'"', 1);
+    if (close == std::wstring_view::npos) return part;
+    part.kind = AutoFolderPart::Quoted;
+    part.folder = argument.substr(1, close - 1);
+    if (!part.folder.empty() && part.folder.back() == L'\\') part.folder.pop_back();
+    // The one character after the quote is the separator, whatever it is.
+    if (close + 2 <= argument.size()) part.rest = argument.substr(close + 2);
+  }
+  return part;
+}
+
+AutoNameParts ParseAutoUrlAndTitle(std::wstring_view rest) {
+  AutoNameParts parts;
+  const auto blank = rest.find(L' ');
+  if (blank == std::wstring_view::npos) {
+    parts.message = kAutoUsageMessage;
+    return parts;
+  }
+  parts.url = rest.substr(0, blank);
+  if (parts.url.find(L"://") == std::wstring::npos) {
+    parts.message = kAutoBadUrlMessage;
+    return parts;
+  }
+  parts.name = AutoShortcutName(parts.url, rest.substr(blank + 1));
+  return parts;
+}
+
+std::wstring AutoShortcutName(std::wstring_view url, std::wstring_view title) {
+  const std::wstring name = TrimSpaces(SanitizeShortcutName(title));
+  const bool dotsOnly = name.find_first_not_of(L'.') == std::wstring::npos;  // also true when empty
+  if (dotsOnly || IsReservedDeviceName(name)) return SanitizeShortcutName(url);
+  return name;
+}
+
+std::wstring NumberedShortcutPath(std::wstring_view folder, std::wstring_view name, int n) {
+  std::wstring path = std::wstring(folder) + L"\\" + std::wstring(name);
+  if (n > 1) path += L" (" + std::to_wstring(n) + L")";
+  return path + L".url";
 }
 
 }  // namespace pelmora

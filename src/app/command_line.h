@@ -21,4 +21,49 @@ std::wstring RawArgumentText(std::wstring_view processCommandLine);
 // else, including "/LNK" or "/AUTO" alone or with one more character, opens the main window.
 StartRequest ClassifyCommandLine(std::wstring_view argumentText);
 
+// Messages of the two window-less actions, shown with the exclamation icon.
+inline constexpr wchar_t kAutoUsageMessage[] =
+    L"コマンドラインが正しくありません。\r\n\r\n/AUTO[\"作成場所のパス\"](半角ｽﾍﾟｰｽ)URL(半角ｽﾍﾟｰｽ)タイトル\r\n\r\nとしてください。";
+inline constexpr wchar_t kAutoFolderMissingMessage[] = L"指定されたフォルダは存在しません。";
+inline constexpr wchar_t kAutoDesktopMessage[] = L"デスクトップのパス取得に失敗しました。";
+inline constexpr wchar_t kAutoBadUrlMessage[] = L"URLが正しくありません。";
+inline constexpr wchar_t kAutoFailedMessage[] = L"インターネットショートカットの作成に失敗しました。";
+inline constexpr wchar_t kLinkTargetMissingMessage[] = L"リンク先のファイルまたはフォルダが存在しません。";
+inline constexpr wchar_t kOpenParentFailedMessage[] = L"リンク先の親フォルダを開くことに失敗しました。";
+
+// The command that opens Explorer on the folder holding `target`, with the target selected.
+std::wstring ExplorerSelectCommand(std::wstring_view target);
+
+// /LNK: the link path of the argument, without a pair of double quotes around it.
+std::wstring LinkPathOfArgument(std::wstring_view argument);
+
+// /AUTO, first step: where the shortcut goes. A blank first means the desktop; a double quote
+// first means the folder up to the next double quote (one trailing "\" dropped), and the rest
+// then starts one character after that quote, whatever the character is.
+struct AutoFolderPart {
+  enum Kind { Desktop, Quoted, Usage } kind = Usage;
+  std::wstring folder;  // Quoted only
+  std::wstring rest;    // the URL and the title
+};
+AutoFolderPart ParseAutoFolder(std::wstring_view argument);
+
+// /AUTO, second step: the URL before the first blank of the rest, and the name of the file made
+// from the title after it. `message` is empty when the two are usable.
+struct AutoNameParts {
+  std::wstring message;
+  std::wstring url;
+  std::wstring name;
+};
+AutoNameParts ParseAutoUrlAndTitle(std::wstring_view rest);
+
+// The file name of the shortcut for a title, without ".url": the title made file-name safe and
+// trimmed. A title that leaves nothing usable (nothing, dots only, or a device name, which the
+// system would open instead of a file) gives way to the URL made file-name safe.
+std::wstring AutoShortcutName(std::wstring_view url, std::wstring_view title);
+
+// The n-th candidate path: folder\name.url, then folder\name (2).url, (3) and so on.
+std::wstring NumberedShortcutPath(std::wstring_view folder, std::wstring_view name, int n);
+// Candidates tried before /AUTO gives up with the creation-failure message.
+inline constexpr int kMaxShortcutNumber = 9999;
+
 }  // namespace pelmora

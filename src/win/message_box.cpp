@@ -48,4 +48,9 @@ int MessageBox(const std::wstring& text, UINT style, const std::wstring& title) 
   return pressed;
 }
 
+int ShowPlainMessage(const std::wstring& text, UINT style) {
+  if (g_responder) return g_responder(text, style, kAppTitle);
+  return ::MessageBoxW(nullptr, text.c_str(), kAppTitle, style);
+}
+
 }  // namespace pelmora

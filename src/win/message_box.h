@@ -19,8 +19,12 @@ HWND MessageBoxOwner();
 // IDYES, IDNO). An empty title means the program's title.
 int MessageBox(const std::wstring& text, UINT style, const std::wstring& title = {});
 
-// The one place a test answers in place of a person: while set, MessageBox asks the responder
-// instead of showing a box. Pass an empty function to show real boxes again.
+// The plain system message box with no owner and the program's title, for the window-less
+// command-line actions (nothing to centre on). The test responder answers it too.
+int ShowPlainMessage(const std::wstring& text, UINT style);
+
+// The one place a test answers in place of a person: while set, MessageBox and ShowPlainMessage
+// ask the responder instead of showing a box. Pass an empty function to show real boxes again.
 using MessageBoxResponder = std::function<int(const std::wstring& text, UINT style, const std::wstring& title)>;
 void SetMessageBoxResponder(MessageBoxResponder responder);
 

@@ -3,6 +3,7 @@ pelmora_portable(
 )
 pelmora_windows(
   drop_target.cpp
+  launch.cpp
   message_box.cpp
   pickers.cpp
   program_info.cpp

@@ -93,6 +93,15 @@ ScriptedMessageBoxes::ScriptedMessageBoxes(std::deque<int> answers) : answers_(s
 
 ScriptedMessageBoxes::~ScriptedMessageBoxes() { SetMessageBoxResponder({}); }
 
+RecordedLaunches::RecordedLaunches(bool commandLinesStart) {
+  SetLaunchResponder([this, commandLinesStart](const LaunchRequest& request) {
+    requests_.push_back(request);
+    return request.kind == LaunchRequest::Shell || commandLinesStart;
+  });
+}
+
+RecordedLaunches::~RecordedLaunches() { SetLaunchResponder({}); }
+
 void Pump() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

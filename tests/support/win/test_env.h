@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "win/launch.h"
+
 namespace pelmora::test {
 
 // True when running under Wine (ntdll exports wine_get_version).
@@ -49,6 +51,18 @@ class ScriptedMessageBoxes {
  private:
   std::deque<int> answers_;
   std::vector<Asked> asks_;
+};
+
+// Records what the program would have started (Explorer, the browser) instead of starting it;
+// a command line counts as started unless told otherwise.
+class RecordedLaunches {
+ public:
+  explicit RecordedLaunches(bool commandLinesStart = true);
+  ~RecordedLaunches();
+  const std::vector<LaunchRequest>& Requests() const { return requests_; }
+
+ private:
+  std::vector<LaunchRequest> requests_;
 };
 
 // Lets the thread's pending messages run (paint, posted notifications).

@@ -1,0 +1,30 @@
+#include "app/open_link_target.h"
+
+#include "app/command_line.h"
+#include "shortcut/name_rules.h"
+#include "text/text_rules.h"
+#include "url/classify_target.h"
+#include "win/launch.h"
+#include "win/message_box.h"
+
+namespace pelmora {
+
+OpenLinkResult OpenLinkTarget(const std::wstring& targetText) {
+  const std::wstring target = TrimSpaces(targetText);
+  const TargetKind kind = ClassifyTarget(target);
+  if (IsFileSystemTarget(kind)) {
+    if (LaunchCommandLine(ExplorerSelectCommand(target))) return {OpenLinkOutcome::ExplorerStarted, kind};
+    MessageBox(kOpenParentFailedMessage, MB_ICONEXCLAMATION | MB_OK);
+    return {OpenLinkOutcome::ExplorerFailed, kind};
+  }
+  if (kind == TargetKind::Url) {
+    if (MessageBox(L"ブラウザを起動してURLを開きますか？", MB_ICONQUESTION | MB_YESNO) != IDYES)
+      return {OpenLinkOutcome::BrowserDeclined, kind};
+    OpenInShell(target);
+    return {OpenLinkOutcome::BrowserOpened, kind};
+  }
+  MessageBox(kInvalidTargetMessage, MB_ICONEXCLAMATION | MB_OK);
+  return {OpenLinkOutcome::InvalidTarget, kind};
+}
+
+}  // namespace pelmora
