@@ -1,9 +1,11 @@
 pelmora_portable(
   command_line.cpp
+  url_text_edit.cpp
 )
 pelmora_windows(
   command_actions.cpp
   main_window.cpp
   main_window_target.cpp
   open_link_target.cpp
+  url_dialog.cpp
 )

@@ -15,6 +15,23 @@ std::wstring TextOf(HWND window) {
 bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
 
+void Pick(HWND comboBox, int index) {
+  SetFocus(comboBox);
+  SendMessageW(comboBox, CB_SHOWDROPDOWN, TRUE, 0);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  GetComboBoxInfo(comboBox, &info);
+  SendMessageW(info.hwndList, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(comboBox, WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageW(comboBox, WM_KEYUP, VK_RETURN, 0);
+}
+
+std::pair<unsigned, unsigned> SelectionOf(HWND field) {
+  DWORD start = 0, end = 0;
+  SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
+
 namespace {
 std::wstring g_caption;
 std::function<void(HWND)> g_onBox;
@@ -35,21 +52,26 @@ void CALLBACK OnTick(HWND, UINT, UINT_PTR id, DWORD) {
   EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
   if (!box && ++g_ticks < 200) return;
   KillTimer(nullptr, id);
-  if (box) {
-    if (g_onBox) g_onBox(box);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-  }
+  if (box && g_onBox) g_onBox(box);
 }
 }  // namespace
 
-void WithRealBox(const std::wstring& caption, const std::function<void()>& action,
-                 const std::function<void(HWND box)>& onBox) {
+void WhileOpen(const std::wstring& caption, const std::function<void()>& action,
+               const std::function<void(HWND window)>& script) {
   g_caption = caption;
-  g_onBox = onBox;
+  g_onBox = script;
   g_ticks = 0;
   SetTimer(nullptr, 0, 20, OnTick);
   action();
   g_onBox = nullptr;
+}
+
+void WithRealBox(const std::wstring& caption, const std::function<void()>& action,
+                 const std::function<void(HWND box)>& onBox) {
+  WhileOpen(caption, action, [&onBox](HWND box) {
+    if (onBox) onBox(box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
 }
 
 }  // namespace pelmora::test

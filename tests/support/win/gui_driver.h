@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace pelmora::test {
 
@@ -14,6 +15,17 @@ void Type(HWND field, const std::wstring& text);
 std::wstring TextOf(HWND window);
 bool IsChecked(HWND button);
 bool IsEnabled(HWND window);
+
+// Picks item `index` of a drop-down list as a user does: opens the list, moves to the item and
+// presses Enter. The list's notifications then reach its dialog.
+void Pick(HWND comboBox, int index);
+// The selection of a text field as start and end (equal: the caret with nothing selected).
+std::pair<unsigned, unsigned> SelectionOf(HWND field);
+
+// Runs `action`, which opens a modal window; `script` runs once the window is up (found among the
+// thread's visible windows by its caption) and has to close it.
+void WhileOpen(const std::wstring& caption, const std::function<void()>& action,
+               const std::function<void(HWND window)>& script);
 
 // Runs `action`, which shows a real modal box; `onBox` is called with the box window once it is
 // up (found among the thread's visible windows by its caption) and closes it with IDOK.
