@@ -1,4 +1,5 @@
-// Any command line: the argument text and the switch rules take every input.
+// Any command line: the argument text, the switch rules and the /AUTO and /LNK arguments take
+// every input; an /AUTO name never leads out of its folder.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,5 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::wstring args = pelmora::RawArgumentText(line);
   const pelmora::StartRequest request = pelmora::ClassifyCommandLine(args);
   if (request.argument.size() > args.size()) __builtin_trap();
+  pelmora::LinkPathOfArgument(request.argument);
+  const pelmora::AutoFolderPart folder = pelmora::ParseAutoFolder(request.argument);
+  const pelmora::AutoNameParts parts = pelmora::ParseAutoUrlAndTitle(folder.rest);
+  if (parts.message.empty()) {
+    if (parts.name.empty() || parts.name.find_first_of(L"\\/:") != std::wstring::npos) __builtin_trap();
+    if (parts.name.find_first_not_of(L'.') == std::wstring::npos) __builtin_trap();
+  }
   return 0;
 }
