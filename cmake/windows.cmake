@@ -9,12 +9,16 @@ configure_file(${PELMORA_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/genera
 
 set(PELMORA_WINDOWS_LIBS ole32 oleaut32 uuid shell32 shlwapi comctl32 comdlg32 user32 gdi32
                          advapi32 version wininet)
+# The program itself loads these on first use: a window-less /AUTO run, whose start-up is the
+# whole job, then loads only what it calls (the tests link them as usual).
+include(${CMAKE_CURRENT_LIST_DIR}/delay_load.cmake)
+pelmora_delay_load_libraries(PELMORA_DELAYED_LIBS ole32 oleaut32 shell32 shlwapi comctl32 comdlg32 user32 gdi32
+                                                  advapi32 version wininet)
 
 # Portable and Windows code together; the native build keeps the portable part honest.
 add_library(pelmora_core STATIC ${PELMORA_PORTABLE_SOURCES} ${PELMORA_WINDOWS_SOURCES})
 target_include_directories(pelmora_core PUBLIC ${PELMORA_SOURCE_DIR}/src ${PELMORA_SOURCE_DIR}/res
                                                ${CMAKE_BINARY_DIR}/generated)
-target_link_libraries(pelmora_core PUBLIC ${PELMORA_WINDOWS_LIBS})
 pelmora_warnings(pelmora_core)
 
 # pelmora.rc includes the dialogs' own .rc files, their id headers, the icons and the manifest.
@@ -24,7 +28,8 @@ file(GLOB PELMORA_RC_PARTS CONFIGURE_DEPENDS ${PELMORA_SOURCE_DIR}/res/*.rc ${PE
 set_source_files_properties(${PELMORA_RC} PROPERTIES OBJECT_DEPENDS "${PELMORA_RC_PARTS}")
 
 add_executable(pelmora WIN32 ${PELMORA_SOURCE_DIR}/src/app/entry.cpp ${PELMORA_RC})
-target_link_libraries(pelmora PRIVATE pelmora_core)
+target_link_libraries(pelmora PRIVATE pelmora_core ${PELMORA_DELAYED_LIBS} uuid)
+add_dependencies(pelmora pelmora_delay_load)
 target_link_options(pelmora PRIVATE -municode -mwindows -s)
 pelmora_warnings(pelmora)
 
@@ -47,7 +52,7 @@ file(GLOB PELMORA_TEST_SUPPORT CONFIGURE_DEPENDS
      ${PELMORA_SOURCE_DIR}/tests/support/*.cpp ${PELMORA_SOURCE_DIR}/tests/support/win/*.cpp)
 add_library(pelmora_test_support STATIC ${PELMORA_TEST_SUPPORT})
 target_include_directories(pelmora_test_support PUBLIC ${PELMORA_SOURCE_DIR}/tests)
-target_link_libraries(pelmora_test_support PUBLIC pelmora_core gtest ws2_32)
+target_link_libraries(pelmora_test_support PUBLIC pelmora_core gtest ws2_32 ${PELMORA_WINDOWS_LIBS})
 
 function(pelmora_windows_test name folder)
   file(GLOB cpp CONFIGURE_DEPENDS ${folder}/*.cpp)
