@@ -51,7 +51,11 @@ class CreateCommand : public testing::Test {
     Type(s.Control(IDC_TXT_SHORTCUTNAME), name);
   }
   void Tick(MainWindowSession& s, DestinationKind kind) { s.Window().SetChecked(IDC_CHK_WHERE + static_cast<int>(kind), true); }
-  void Create(MainWindowSession& s) { Click(s.Control(IDC_BTN_CREATE)); }
+  // 作成, then what the window posted to itself (a close after the command, say).
+  void Create(MainWindowSession& s) {
+    Click(s.Control(IDC_BTN_CREATE));
+    test::Pump();
+  }
 
   std::vector<std::wstring> cleanup_;
 };

@@ -93,6 +93,19 @@ ScriptedMessageBoxes::ScriptedMessageBoxes(std::deque<int> answers) : answers_(s
 
 ScriptedMessageBoxes::~ScriptedMessageBoxes() { SetMessageBoxResponder({}); }
 
+PrivateTempFolder::PrivateTempFolder(const std::wstring& hint) : folder_(hint) {
+  for (const wchar_t* name : {L"TMP", L"TEMP"}) {
+    std::wstring value(32768, L'\0');
+    const DWORD n = GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+    saved_.emplace_back(name, n ? std::optional<std::wstring>(value.substr(0, n)) : std::nullopt);
+    SetEnvironmentVariableW(name, folder_.Path().c_str());
+  }
+}
+
+PrivateTempFolder::~PrivateTempFolder() {
+  for (const auto& [name, value] : saved_) SetEnvironmentVariableW(name.c_str(), value ? value->c_str() : nullptr);
+}
+
 void Pump() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

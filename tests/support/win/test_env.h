@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <deque>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,22 @@ class TempFolder {
 
  private:
   std::wstring path_;
+};
+
+// While it lives, the process's temporary folder (TMP and TEMP) is a fresh folder of its own:
+// the title readers keep fixed file names there, which other test programs use at the same time.
+class PrivateTempFolder {
+ public:
+  explicit PrivateTempFolder(const std::wstring& hint = L"temp");
+  ~PrivateTempFolder();
+  PrivateTempFolder(const PrivateTempFolder&) = delete;
+  PrivateTempFolder& operator=(const PrivateTempFolder&) = delete;
+  const std::wstring& Path() const { return folder_.Path(); }
+  std::wstring operator/(const std::wstring& name) const { return folder_ / name; }
+
+ private:
+  TempFolder folder_;
+  std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
 };
 
 // Removes a file or a folder tree; no error when it is missing.
