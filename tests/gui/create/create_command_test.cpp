@@ -326,6 +326,9 @@ TEST_F(CreateCommand, ValidationStopsBeforeAnythingIsWritten) {
       {target.c_str(), L"a/b", L"ショートカット名に \\ / : * ? \" < > | は使えません。", IDC_TXT_SHORTCUTNAME},
       {target.c_str(), L"a\tb:", L"ショートカット名に不正な文字（改行コード等）が含まれています。", IDC_TXT_SHORTCUTNAME},
       {target.c_str(), L"Com1", L"このショートカット名は予約デバイス名のため、使用できません。", IDC_TXT_SHORTCUTNAME},
+      {target.c_str(), L"nul.txt", L"このショートカット名は予約デバイス名のため、使用できません。", IDC_TXT_SHORTCUTNAME},
+      {target.c_str(), L"title\x1B", L"ショートカット名に不正な文字（改行コード等）が含まれています。",
+       IDC_TXT_SHORTCUTNAME},
   };
   for (const auto& c : cases) {
     MainWindowSession s;
