@@ -26,7 +26,7 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
     text = TrimTrailingSpaces(text);
     const auto space = text.find(L' ');
     if (space != std::wstring::npos) {
-      proposedName = SanitizeShortcutName(text.substr(space + 1));
+      proposedName = ProposedFileName(text.substr(space + 1));
       text = text.substr(0, space);
     }
   }

@@ -46,13 +46,13 @@ NameProposal DeriveShortcutName(const std::wstring& target, TargetKind kind, con
     case TargetKind::Invalid:
       break;
   }
-  proposal.name = SanitizeShortcutName(proposal.name);
+  proposal.name = ProposedFileName(proposal.name);
   return proposal;
 }
 
 std::wstring NameFromFetchedPage(const std::string& bytes, const Settings& settings) {
   const std::wstring title = TitleOfDownloadedPage(bytes, FetchLimitsOf(settings).htmlBuffer);
-  return title.empty() ? std::wstring(kTitleFetchFailedText) : SanitizeShortcutName(title);
+  return title.empty() ? std::wstring(kTitleFetchFailedText) : ProposedFileName(title);
 }
 
 std::wstring DeriveComment(const std::wstring& linkPathText, const Settings& settings,

@@ -42,6 +42,8 @@ std::wstring AvoidReservedName(std::wstring_view name) {
   return out;
 }
 
+std::wstring ProposedFileName(std::wstring_view text) { return AvoidReservedName(SanitizeShortcutName(text)); }
+
 std::wstring SanitizeShortcutName(std::wstring_view text) {
   std::wstring out;
   out.reserve(text.size());

@@ -31,6 +31,10 @@ bool IsReservedDeviceName(std::wstring_view name);
 // "CON_", "nul.txt" becomes "nul_.txt"). Any other name comes back unchanged.
 std::wstring AvoidReservedName(std::wstring_view name);
 
+// A name proposed from a title, a tag or a file name, made usable as a file name: the
+// characters file names cannot hold replaced (SanitizeShortcutName), a device name moved aside.
+std::wstring ProposedFileName(std::wstring_view text);
+
 // Replaces \ / : * ? " < > | by their full-width (or typographic) forms and removes every
 // control character (U+0000-U+001F, U+007F-U+009F). Neither trims nor checks reserved names.
 std::wstring SanitizeShortcutName(std::wstring_view text);
