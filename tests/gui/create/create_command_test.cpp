@@ -394,6 +394,30 @@ TEST_F(CreateCommand, NoMessageSilencesOnlyTheSuccessSummary) {
   EXPECT_EQ(boxes.Asks()[1].text, kSomeNotCreated);
 }
 
+TEST_F(CreateCommand, WhileItsBoxIsOpenASecondClickDoesNothingAndACloseWaits) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  ASSERT_TRUE(test::WriteFileBytes(dir / L"t.lnk", "existing"));
+  MainWindowSession s;
+  Fill(s, target, L"t");
+  Tick(s, DestinationKind::Free);
+  Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+  ScriptedMessageBoxes boxes({IDYES});
+  boxes.WhileAsking([&] {
+    Click(s.Control(IDC_BTN_CREATE));  // a double click
+    SendMessageW(s.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    SendMessageW(s.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(s.IsOpen());
+  });
+  Create(s);
+  // One overwrite question and one summary: the command ran once.
+  ASSERT_EQ(boxes.Asks().size(), 2u);
+  EXPECT_EQ(boxes.Asks()[1].text, kAllCreated);
+  EXPECT_TRUE(ReadLink(dir / L"t.lnk"));
+  EXPECT_FALSE(s.IsOpen());  // the close came once the command was over
+}
+
 TEST_F(CreateCommand, ExitAfterCreateEndsAProgramStartedWithATarget) {
   TempFolder dir;
   const std::wstring target = dir / L"t.txt";

@@ -1,5 +1,7 @@
 #include "support/win/test_env.h"
 
+#include <utility>
+
 #include <shellapi.h>
 
 #include <atomic>
@@ -82,6 +84,7 @@ bool FileExists(const std::wstring& path) {
 ScriptedMessageBoxes::ScriptedMessageBoxes(std::deque<int> answers) : answers_(std::move(answers)) {
   SetMessageBoxResponder([this](const std::wstring& text, UINT style, const std::wstring& title) {
     asks_.push_back({text, style, title});
+    if (whileAsking_) std::exchange(whileAsking_, nullptr)();
     if (!answers_.empty()) {
       const int answer = answers_.front();
       answers_.pop_front();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <string>
@@ -62,11 +63,15 @@ class ScriptedMessageBoxes {
   explicit ScriptedMessageBoxes(std::deque<int> answers = {});
   ~ScriptedMessageBoxes();
   void Answer(int button) { answers_.push_back(button); }
+  // Runs `act` once, while the next box is open (before it is answered): what a user does
+  // to the window behind it.
+  void WhileAsking(std::function<void()> act) { whileAsking_ = std::move(act); }
   const std::vector<Asked>& Asks() const { return asks_; }
 
  private:
   std::deque<int> answers_;
   std::vector<Asked> asks_;
+  std::function<void()> whileAsking_;
 };
 
 // Lets the thread's pending messages run (paint, posted notifications).
