@@ -76,9 +76,10 @@ AutoNameParts ParseAutoUrlAndTitle(std::wstring_view rest) {
 
 std::wstring AutoShortcutName(std::wstring_view url, std::wstring_view title) {
   const std::wstring name = TrimSpaces(SanitizeShortcutName(title));
-  const bool dotsOnly = name.find_first_not_of(L'.') == std::wstring::npos;  // also true when empty
-  if (dotsOnly || IsReservedDeviceName(name)) return SanitizeShortcutName(url);
-  return name;
+  // Nothing but dots (or nothing at all) names no file of its own: the URL stands in for it.
+  if (name.find_first_not_of(L'.') == std::wstring::npos) return SanitizeShortcutName(url);
+  // A device name is moved aside as every proposed name is ("CON" becomes "CON_").
+  return IsReservedDeviceName(name) ? AvoidReservedName(name) : name;
 }
 
 std::wstring NumberedShortcutPath(std::wstring_view folder, std::wstring_view name, int n) {

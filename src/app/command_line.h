@@ -57,8 +57,9 @@ struct AutoNameParts {
 AutoNameParts ParseAutoUrlAndTitle(std::wstring_view rest);
 
 // The file name of the shortcut for a title, without ".url": the title made file-name safe and
-// trimmed. A title that leaves nothing usable (nothing, dots only, or a device name, which the
-// system would open instead of a file) gives way to the URL made file-name safe.
+// trimmed. A title that leaves nothing but dots, or nothing, gives way to the URL made file-name
+// safe; a device name (which the system would open instead of a file) gets "_" after its device
+// part, as every proposed name does.
 std::wstring AutoShortcutName(std::wstring_view url, std::wstring_view title);
 
 // The n-th candidate path: folder\name.url, then folder\name (2).url, (3) and so on.

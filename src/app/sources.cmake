@@ -4,8 +4,10 @@ pelmora_portable(
 )
 pelmora_windows(
   command_actions.cpp
+  flat_buttons.cpp
   main_window.cpp
   main_window_target.cpp
+  message_loop.cpp
   open_link_target.cpp
   url_dialog.cpp
 )

@@ -16,6 +16,8 @@ TEST(RawArgumentText, TakesEverythingAfterTheProgramPathUnchanged) {
       {L"C:\\tools\\pelmora.exe   /AUTO\"C:\\x\" http://a b", L"/AUTO\"C:\\x\" http://a b"},
       {L"pelmora.exe http://example.com/ my  title  ", L"http://example.com/ my  title  "},
       {L"\"C:\\p.exe\"/LNK x", L"/LNK x"},
+      {L"pelmora.exe\t/LNK x", L"/LNK x"},  // a tab separates like a blank
+      {L"\"C:\\p.exe\"\t \tC:\\a\tb", L"C:\\a\tb"},
   };
   for (const auto& c : cases) EXPECT_EQ(RawArgumentText(c.line), c.expected) << c.line;
 }
@@ -98,14 +100,15 @@ TEST(AutoArgument, FolderPartThenUrlAndTitle) {
   }
 }
 
-TEST(AutoShortcutName, TitlesThatNameNoFileGiveWayToTheUrl) {
+TEST(AutoShortcutName, TitlesThatNameNoFileGiveWayToTheUrlAndDevicesMoveAside) {
   const std::wstring fromUrl = L"http：／／a.jp／";
   const struct {
     const wchar_t* title;
     std::wstring name;
   } cases[] = {
       {L"Title", L"Title"},      {L"  ", fromUrl},   {L".", fromUrl},      {L"..", fromUrl}, {L" ... ", fromUrl},
-      {L"CON", fromUrl},         {L"lpt1 ", fromUrl}, {L".hidden", L".hidden"}, {L"a.", L"a."}, {L"COM0", L"COM0"},
+      {L"CON", L"CON_"},         {L"lpt1 ", L"lpt1_"}, {L"nul.txt", L"nul_.txt"}, {L".hidden", L".hidden"},
+      {L"a.", L"a."},            {L"COM0", L"COM0"},
   };
   for (const auto& c : cases) EXPECT_EQ(AutoShortcutName(L"http://a.jp/", c.title), c.name) << c.title;
 }

@@ -35,8 +35,9 @@ TEST(AutoCommand, WritesTheShortcutOrSaysWhyNot) {
       {Quoted(dir.Path() + L"\\") + L" http://a.jp/ Slash", L"", L"Slash.url"},
       {Quoted(dir.Path()) + L" http://a.jp/x a/b:c?", L"", L"a／b：c？.url", "http://a.jp/x"},
       {Quoted(dir.Path()) + L" http://a.jp/x ", L"", L"http：／／a.jp／x.url", "http://a.jp/x"},
-      {Quoted(dir.Path()) + L" http://a.jp/ CON", L"", L"http：／／a.jp／.url"},
-      {Quoted(dir.Path()) + L" http://a.jp/ ..", L"", L"http：／／a.jp／ (2).url"},
+      {Quoted(dir.Path()) + L" http://a.jp/ CON", L"", L"CON_.url"},
+      {Quoted(dir.Path()) + L" http://a.jp/ ..", L"", L"http：／／a.jp／.url"},
+      {Quoted(dir.Path()) + L" http://a.jp/ ...", L"", L"http：／／a.jp／ (2).url"},
       {Quoted(dir.Path()) + L" http://a.jp/ taken", L"", L"taken (2).url"},
       {Quoted(dir.Path()) + L" http://a.jp/", kAutoUsageMessage, L""},
       {Quoted(dir.Path()) + L" mailto:a@b.jp t", kAutoBadUrlMessage, L""},
@@ -44,7 +45,7 @@ TEST(AutoCommand, WritesTheShortcutOrSaysWhyNot) {
       {Quoted(dir / L"missing") + L" http://a.jp/ t", kAutoFolderMissingMessage, L""},
       {Quoted(dir / L"Title.url") + L" http://a.jp/ t", kAutoFolderMissingMessage, L""},
       {Quoted(dir.Path()) + L" http://a.jp/ " + longTitle, kAutoFailedMessage, L""},
-      {Quoted(dir.Path()) + L" http://a.jp/ bad\x01name", kAutoFailedMessage, L""},
+      {Quoted(dir.Path()) + L" http://a.jp/ bad\x01name", L"", L"badname.url"},
       {L"x http://a.jp/ t", kAutoUsageMessage, L""},
   };
   test::ScriptedMessageBoxes boxes;
