@@ -72,8 +72,6 @@ std::wstring WriteNumberedInternetShortcut(const std::wstring& folder, const std
                                            const std::wstring& url, int lastNumber) {
   for (int n = 1; n <= lastNumber; ++n) {
     const std::wstring path = NumberedShortcutPath(folder, name, n);
-    // A path the system cannot take is not made usable by a longer number.
-    if (path.size() >= MAX_PATH) break;
     const Claim claim = ClaimNewFile(path);
     if (claim == Claim::Taken) continue;
     if (claim == Claim::Failed) break;

@@ -61,8 +61,6 @@ bool WriteInternetShortcut(const std::wstring& path, const std::wstring& url, co
                            int iconIndex) {
   const std::wstring trimmedUrl = TrimSpaces(url);
   if (trimmedUrl.empty()) return false;
-  // The profile functions take no longer path; some would not even fail cleanly.
-  if (path.size() >= MAX_PATH) return false;
   if (!WriteProfileValue(path, kInternetShortcutSection, L"URL", trimmedUrl)) return false;
   KeepUnicodeForm(path, L"URL", trimmedUrl);
   if (!iconFile.empty()) {

@@ -11,8 +11,8 @@ inline constexpr wchar_t kInternetShortcutSection[] = L"InternetShortcut";
 // sections stay. A URL or icon file that the ANSI code page would spoil is also kept whole, as
 // Windows keeps it: the same line in [InternetShortcut.A] and its UTF-7 form in
 // [InternetShortcut.W]; a value the ANSI line holds whole removes such forms left from before.
-// Returns false, touching nothing, for an empty URL or a path the system cannot take; false
-// also when the URL could not be stored.
+// Returns false, touching nothing, for an empty URL; false also when the URL could not be stored
+// (a missing folder, a path too long for the system).
 bool WriteInternetShortcut(const std::wstring& path, const std::wstring& url, const std::wstring& iconFile,
                            int iconIndex);
 

@@ -109,6 +109,7 @@ class LinkActions : public ::testing::Test {
     ASSERT_TRUE(link_.CreateShellLink(dir_ / L"gone.LNK", info));
     DeleteFileW(info.target.c_str());
     ASSERT_TRUE(test::WriteFileBytes(dir_ / L"fake.lnk", "not a link"));
+    ASSERT_TRUE(CopyFileW((dir_ / L"good.lnk").c_str(), (dir_ / L"link.txt").c_str(), TRUE));
   }
   TempFolder dir_{L"lnk"};
   std::wstring target_ = dir_ / L"対象 file.txt";
@@ -129,6 +130,7 @@ TEST_F(LinkActions, LnkOpensTheTargetsFolderOrSaysWhyNot) {
       {Quoted(dir_ / L"gone.LNK"), true, kLinkTargetMissingMessage, L""},
       {Quoted(target_), true, kOpenParentFailedMessage, L""},
       {Quoted(dir_ / L"fake.lnk"), true, kOpenParentFailedMessage, L""},
+      {Quoted(dir_ / L"link.txt"), true, kOpenParentFailedMessage, L""},  // a link, but not by its name
       {Quoted(dir_ / L"missing.lnk"), true, kOpenParentFailedMessage, L""},
   };
   for (const auto& c : cases) {

@@ -53,6 +53,9 @@ TEST(WriteInternetShortcut, AFreshFileHoldsTheUrlThenTheIcon) {
   EXPECT_FALSE(WriteInternetShortcut(dir / L"empty.url", L"   ", L"C:\\a.ico", 1));
   EXPECT_FALSE(test::FileExists(dir / L"empty.url"));
   EXPECT_FALSE(WriteInternetShortcut(dir / L"missing\\a.url", L"http://a/", L"", 0));
+  const std::wstring tooLong = dir / (std::wstring(MAX_PATH - dir.Path().size() - 5, L'x') + L".url");
+  EXPECT_FALSE(WriteInternetShortcut(tooLong, L"http://a/", L"", 0));
+  EXPECT_FALSE(test::FileExists(tooLong));
   EXPECT_TRUE(boxes.Asks().empty());
 }
 
