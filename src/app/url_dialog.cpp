@@ -117,8 +117,8 @@ void UrlDialog::Form_Load() {
     SendMessageW(captions, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.caption.c_str()));
     templates_.push_back(entry.pattern);
   }
-  // With no template offered the list stays empty, with nothing selected.
-  if (!templates_.empty()) SendMessageW(captions, CB_SETCURSEL, 0, 0);
+  // With no template offered the list stays empty and nothing is selected in it.
+  SendMessageW(captions, CB_SETCURSEL, 0, 0);
   if (currentTarget_.find(L"://") != std::wstring::npos) SetWindowTextW(txtURL(), currentTarget_.c_str());
   loaded_ = true;
 }

@@ -1,5 +1,7 @@
 #include "support/win/gui_driver.h"
 
+#include <gtest/gtest.h>
+
 #include "win/system.h"
 
 namespace pelmora::test {
@@ -45,12 +47,28 @@ BOOL CALLBACK FindBox(HWND window, LPARAM found) {
   return TRUE;
 }
 
+HWND g_open = nullptr;
+UINT_PTR g_overdue = 0;
+
+// A script that leaves its window open would hang the test: it fails instead, and the window goes.
+void CALLBACK CloseOverdue(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  g_overdue = 0;
+  if (!IsWindow(g_open)) return;
+  ADD_FAILURE() << "the window was still open 10 s after its script ran";
+  EndDialog(g_open, 0);
+}
+
 void CALLBACK OnTick(HWND, UINT, UINT_PTR id, DWORD) {
   HWND box = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
   if (!box && ++g_ticks < 200) return;
   KillTimer(nullptr, id);
-  if (box && g_onBox) g_onBox(box);
+  if (box && g_onBox) {
+    g_onBox(box);
+    g_open = box;
+    g_overdue = SetTimer(nullptr, 0, 10000, CloseOverdue);
+  }
 }
 }  // namespace
 
@@ -62,6 +80,8 @@ void WhileOpen(const std::wstring& caption, const std::function<void()>& action,
   SetTimer(nullptr, 0, 20, OnTick);
   action();
   g_onBox = nullptr;
+  if (g_overdue) KillTimer(nullptr, g_overdue);
+  g_overdue = 0;
 }
 
 void WithRealBox(const std::wstring& caption, const std::function<void()>& action,
