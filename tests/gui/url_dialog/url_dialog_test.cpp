@@ -80,15 +80,11 @@ TEST(UrlDialog, PiecesGoInAtTheCaretOrOverTheSelection) {
     PickAndSettle(dialog, 0, 1);
     EXPECT_EQ(TextOf(field), L"http://www.http://.co.jp/index.html");
     EXPECT_EQ(SelectionOf(field), Selection(18, 18));
-    Select(field, 0, 0);  // at the start
-    PickAndSettle(dialog, 2, 3);
-    EXPECT_EQ(TextOf(field), L".htmlhttp://www.http://.co.jp/index.html");
-    EXPECT_EQ(SelectionOf(field), Selection(5, 5));
     // The arrow key in the closed list picks the next piece, once.
     SetFocus(List(dialog, 1));
     SendMessageW(List(dialog, 1), WM_KEYDOWN, VK_DOWN, 0);
     test::Pump();
-    EXPECT_EQ(TextOf(field), L".html.ad.jp/http://www.http://.co.jp/index.html");
+    EXPECT_EQ(TextOf(field), L"http://www.http://.ad.jp/.co.jp/index.html");
 
     test::Click(GetDlgItem(dialog, IDC_BTN_URL_CLEAR));
     EXPECT_EQ(TextOf(field), L"");
