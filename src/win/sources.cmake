@@ -6,6 +6,7 @@ pelmora_windows(
   message_box.cpp
   pickers.cpp
   program_info.cpp
+  registry.cpp
   shell_folders.cpp
   system.cpp
   tool_tips.cpp
