@@ -40,3 +40,5 @@
 #define IDC_BTN_BROWS 1200       // 0..4
 #define IDC_BTN_CLEAR 1300       // 0..1
 #define IDC_PIC_FLATBUTTON 1400  // 0..9
+
+#include "special_menu_ids.h"

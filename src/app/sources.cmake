@@ -5,4 +5,5 @@ pelmora_windows(
   command_actions.cpp
   main_window.cpp
   main_window_target.cpp
+  special_menu.cpp
 )

@@ -5,6 +5,7 @@ pelmora_windows(
   drop_target.cpp
   message_box.cpp
   pickers.cpp
+  popup_menu.cpp
   program_info.cpp
   registry.cpp
   shell_folders.cpp
