@@ -41,4 +41,5 @@
 #define IDC_BTN_CLEAR 1300       // 0..1
 #define IDC_PIC_FLATBUTTON 1400  // 0..9
 
+#include "option_dialog_ids.h"
 #include "special_menu_ids.h"

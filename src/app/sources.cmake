@@ -5,5 +5,6 @@ pelmora_windows(
   command_actions.cpp
   main_window.cpp
   main_window_target.cpp
+  option_dialog.cpp
   special_menu.cpp
 )

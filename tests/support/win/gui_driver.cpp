@@ -17,10 +17,10 @@ bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
 
 namespace {
 std::wstring g_caption;
-std::function<void(HWND)> g_onBox;
+std::function<void(HWND)> g_onWindow;
 int g_ticks = 0;
 
-BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+BOOL CALLBACK FindWindowByCaption(HWND window, LPARAM found) {
   wchar_t text[256] = {};
   GetWindowTextW(window, text, 256);
   if (IsWindowVisible(window) && g_caption == text) {
@@ -31,25 +31,34 @@ BOOL CALLBACK FindBox(HWND window, LPARAM found) {
 }
 
 void CALLBACK OnTick(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND box = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
-  if (!box && ++g_ticks < 200) return;
+  HWND window = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindWindowByCaption, reinterpret_cast<LPARAM>(&window));
+  if (!window && ++g_ticks < 200) return;
   KillTimer(nullptr, id);
-  if (box) {
-    if (g_onBox) g_onBox(box);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-  }
+  if (window && g_onWindow) g_onWindow(window);
 }
 }  // namespace
 
-void WithRealBox(const std::wstring& caption, const std::function<void()>& action,
-                 const std::function<void(HWND box)>& onBox) {
+void WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
+                     const std::function<void(HWND window)>& onWindow) {
   g_caption = caption;
-  g_onBox = onBox;
+  g_onWindow = [&onWindow](HWND window) {
+    onWindow(window);
+    // A failed assertion may have left it open: the test goes on instead of waiting forever.
+    if (IsWindow(window) && IsWindowVisible(window)) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+  };
   g_ticks = 0;
   SetTimer(nullptr, 0, 20, OnTick);
   action();
-  g_onBox = nullptr;
+  g_onWindow = nullptr;
+}
+
+void WithRealBox(const std::wstring& caption, const std::function<void()>& action,
+                 const std::function<void(HWND box)>& onBox) {
+  WithModalWindow(caption, action, [&onBox](HWND box) {
+    if (onBox) onBox(box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
 }
 
 }  // namespace pelmora::test

@@ -15,6 +15,11 @@ std::wstring TextOf(HWND window);
 bool IsChecked(HWND button);
 bool IsEnabled(HWND window);
 
+// Runs `action`, which shows a real modal window titled `caption` (a dialog); `onWindow` is
+// called with it once it is up and closes it (with Cancel, should it leave the window open).
+void WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
+                     const std::function<void(HWND window)>& onWindow);
+
 // Runs `action`, which shows a real modal box; `onBox` is called with the box window once it is
 // up (found among the thread's visible windows by its caption) and closes it with IDOK.
 void WithRealBox(const std::wstring& caption, const std::function<void()>& action,
