@@ -164,6 +164,12 @@ TEST_F(SpecialMenuTest, StaysOpenForALookWhenAsked) {
     KillTimer(nullptr, id);
     EndMenu();
   });
+  // The Control Panel sub-menu open too, as the keyboard opens it.
+  static HWND owner = session_.Handle();
+  SetTimer(nullptr, 0, 500, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RIGHT}) PostMessageW(owner, WM_KEYDOWN, key, 0);
+  });
   EXPECT_FALSE(Show(1));
 }
 
