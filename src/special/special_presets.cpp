@@ -6,40 +6,35 @@ namespace pelmora {
 
 namespace {
 
-struct ControlPanelPreset {
+// A preset that starts one program with fixed arguments: a Control Panel applet through
+// CONTROL.EXE (`file` is the applet, whose icons the shortcut takes), or a shutdown command
+// through a launcher (`file` is the launcher).
+struct FixedPreset {
   const wchar_t* name;
-  const wchar_t* applet;
-  const wchar_t* argumentsAfterApplet;
-  int iconIndex;
-  const wchar_t* comment;
-};
-
-constexpr ControlPanelPreset kControlPanel[kControlPanelPresetCount] = {
-    {L"アプリケーションの追加と削除", L"appwiz.cpl", L"", 0,
-     L"アプリケーションや Windows コンポーネントをインストールおよび削除します。"},
-    {L"インターネットオプション", L"inetcpl.cpl", L"", 27, L"インターネットの表示画面や接続情報を設定します。"},
-    {L"サウンド", L"mmsys.cpl", L" @1", 0, L"イベントにサウンドを割り当ててサウンド デバイスを構成します。"},
-    {L"システム(デバイスマネージャ)", L"sysdm.cpl", L",,1", 0,
-     L"コンピュータにインストールされているすべてのハードウェア デバイスを表示し、各デバイスのプロパティを変更します。"},
-    {L"ネットワーク", L"netcpl.cpl", L"", 0, L"ネットワークのハードウェアとソフトウェアを設定します。"},
-    {L"画面(背景)", L"desk.cpl", L"", 1, L"デスクトップに表示する壁紙をカスタマイズします。"},
-    {L"画面(スクリーンセーバー)", L"desk.cpl", L",,1", 1, L"スクリーン セーバーをカスタマイズします。"},
-    {L"画面(デザイン)", L"desk.cpl", L",,2", 1, L"デスクトップおよび画面の配色をカスタマイズします。"},
-    {L"画面(設定)", L"desk.cpl", L",,3", 1, L"画面の色数および解像度をカスタマイズします。"},
-    {L"日付と時刻", L"timedate.cpl", L"", 0, L"日付、時刻とタイム ゾーンを設定します。"},
-};
-constexpr int kSoundPreset = 2;
-constexpr int kSoundIconIndexOn9x = 2;
-
-struct ShutdownPreset {
-  const wchar_t* name;
-  const wchar_t* launcher;
+  const wchar_t* file;
   const wchar_t* arguments;
   int iconIndex;
   const wchar_t* comment;
 };
 
-constexpr ShutdownPreset kShutdown[kShutdownPresetCount] = {
+constexpr FixedPreset kControlPanel[kControlPanelPresetCount] = {
+    {L"アプリケーションの追加と削除", L"appwiz.cpl", L"appwiz.cpl", 0,
+     L"アプリケーションや Windows コンポーネントをインストールおよび削除します。"},
+    {L"インターネットオプション", L"inetcpl.cpl", L"inetcpl.cpl", 27, L"インターネットの表示画面や接続情報を設定します。"},
+    {L"サウンド", L"mmsys.cpl", L"mmsys.cpl @1", 0, L"イベントにサウンドを割り当ててサウンド デバイスを構成します。"},
+    {L"システム(デバイスマネージャ)", L"sysdm.cpl", L"sysdm.cpl,,1", 0,
+     L"コンピュータにインストールされているすべてのハードウェア デバイスを表示し、各デバイスのプロパティを変更します。"},
+    {L"ネットワーク", L"netcpl.cpl", L"netcpl.cpl", 0, L"ネットワークのハードウェアとソフトウェアを設定します。"},
+    {L"画面(背景)", L"desk.cpl", L"desk.cpl", 1, L"デスクトップに表示する壁紙をカスタマイズします。"},
+    {L"画面(スクリーンセーバー)", L"desk.cpl", L"desk.cpl,,1", 1, L"スクリーン セーバーをカスタマイズします。"},
+    {L"画面(デザイン)", L"desk.cpl", L"desk.cpl,,2", 1, L"デスクトップおよび画面の配色をカスタマイズします。"},
+    {L"画面(設定)", L"desk.cpl", L"desk.cpl,,3", 1, L"画面の色数および解像度をカスタマイズします。"},
+    {L"日付と時刻", L"timedate.cpl", L"timedate.cpl", 0, L"日付、時刻とタイム ゾーンを設定します。"},
+};
+constexpr int kSoundPreset = 2;
+constexpr int kSoundIconIndexOn9x = 2;
+
+constexpr FixedPreset kShutdown[kShutdownPresetCount] = {
     {L"シャットダウン", L"RUNDLL32.EXE", L"SHELL32.DLL,SHExitWindowsEx 1", 27, L"Windowsをシャットダウンします。"},
     {L"再起動", L"RUNDLL32.EXE", L"SHELL32.DLL,SHExitWindowsEx 2", 27, L"Windowsを再起動します。"},
     // The fast restart of the 95/98/Me family runs through the 16-bit launcher.
@@ -105,25 +100,19 @@ PresetFields FieldsOfPreset(PresetId preset, const PresetSystem& system, std::ws
                             std::wstring_view volumeLabel) {
   PresetFields f;
   switch (preset.family) {
-    case PresetFamily::ControlPanel: {
-      const ControlPanelPreset& p = kControlPanel[Clamp(preset.index, kControlPanelPresetCount)];
-      f.target = LauncherPath(system, L"CONTROL.EXE");
-      f.arguments = std::wstring(p.applet) + p.argumentsAfterApplet;
-      f.name = p.name;
-      f.comment = p.comment;
-      f.iconFile = system.systemFolder + p.applet;
-      f.iconIndex = (preset.index == kSoundPreset && system.platformId == 1) ? kSoundIconIndexOn9x : p.iconIndex;
-      break;
-    }
+    case PresetFamily::ControlPanel:
     case PresetFamily::Shutdown: {
-      const ShutdownPreset& p = kShutdown[Clamp(preset.index, kShutdownPresetCount)];
-      f.target = LauncherPath(system, p.launcher);
+      const bool applet = preset.family == PresetFamily::ControlPanel;
+      const FixedPreset& p = applet ? kControlPanel[Clamp(preset.index, kControlPanelPresetCount)]
+                                    : kShutdown[Clamp(preset.index, kShutdownPresetCount)];
+      f.target = LauncherPath(system, applet ? L"CONTROL.EXE" : p.file);
       f.arguments = p.arguments;
       f.name = p.name;
       f.comment = p.comment;
-      f.iconFile = system.systemFolder + L"SHELL32.DLL";
-      f.iconIndex = p.iconIndex;
-      f.clearStartup = true;
+      f.iconFile = system.systemFolder + (applet ? p.file : L"SHELL32.DLL");
+      const bool soundOn9x = applet && preset.index == kSoundPreset && system.platformId == 1;
+      f.iconIndex = soundOn9x ? kSoundIconIndexOn9x : p.iconIndex;
+      f.clearStartup = !applet;  // a shutdown shortcut must not run at start-up
       break;
     }
     case PresetFamily::Explorer: {

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <variant>
 
 #include "resource.h"
 #include "win/message_box.h"
@@ -165,10 +166,12 @@ const Switch kSwitches[] = {
 };
 
 TEST_F(OptionDialogTest, EveryControlShowsItsSettingAndOkStoresIt) {
-  // Alternate patterns: a box wired to its neighbour's setting shows in one of them.
-  for (int pattern = 0; pattern < 2; ++pattern) {
+  // In pattern k each box gets bit k of its row number: any two boxes differ in some pattern,
+  // so a box wired to another's setting shows.
+  for (int bit = 0; bit < 4; ++bit) {
+    const int pattern = bit % 2;
     int n = 0;
-    for (const auto& s : kSwitches) settings_.*s.field = (n++ + pattern) % 2;
+    for (const auto& s : kSwitches) settings_.*s.field = (n++ >> bit) & 1;
     settings_.Comment = 2 - pattern;
     settings_.GetMp3Format = pattern ? L"%T／%A" : L"  ";
     const Settings before = settings_;
@@ -299,7 +302,7 @@ TEST_F(OptionDialogTest, EachToggleWritesItsEntryAndFlipsItsCaption) {
   struct Value {
     std::wstring key;
     const wchar_t* name;
-    std::wstring text;  // for REG_DWORD values: the number in decimal
+    std::variant<std::wstring, DWORD> data;  // REG_SZ or REG_DWORD
   };
   struct Toggle {
     int id;
@@ -312,33 +315,31 @@ TEST_F(OptionDialogTest, EachToggleWritesItsEntryAndFlipsItsCaption) {
     std::vector<KeyShape> shapes;
     std::vector<Value> values;
     int messagesAfterAdd, messagesAfterRemove;  // information boxes
-  } toggles[] = {
-      {IDC_BTN_ALLFILES, L"全ファイルに追加(&Q)", 59, L"全ファイルから削除(&Q)", 60,
-       L"全てのファイルの右クリックメニューに\r\n「ペルモラ」を追加しますか？",
-       {kClasses + L"*\\shell\\Pelmora", kClasses + L"*\\shell\\Pelmora\\command"},
-       {{1, 1}, {1, 0}},
-       {{kClasses + L"*\\shell\\Pelmora", L"", L"ペルモラ(&S)"}, {kClasses + L"*\\shell\\Pelmora\\command", L"", open}},
-       1, 0},
-      {IDC_BTN_FOLDER, L"フォルダに追加(&O)", 43, L"フォルダから削除(&O)", 44,
-       L"フォルダの右クリックメニューに\r\n「ペルモラ」を追加しますか？",
-       {kClasses + L"Directory\\shell\\Pelmora", kClasses + L"Directory\\shell\\Pelmora\\command"},
-       {{1, 1}, {1, 0}},
-       {{kClasses + L"Directory\\shell\\Pelmora", L"", L"ペルモラ(&S)"},
-        {kClasses + L"Directory\\shell\\Pelmora\\command", L"", open}},
-       0, 0},
-      {IDC_BTN_TARGET, L"\"ﾘﾝｸ先を開く\"を追加(&B)", 46, L"\"ﾘﾝｸ先を開く\"を削除(&B)", 47,
-       L"ショートカットの右クリックメニューに\r\n「リンク先を開く」を追加しますか？",
-       {kClasses + L"lnkfile\\shell\\Pelmora", kClasses + L"lnkfile\\shell\\Pelmora\\command"},
-       {{1, 1}, {1, 0}},
-       {{kClasses + L"lnkfile\\shell\\Pelmora", L"", L"リンク先を開く(&L)"},
-        {kClasses + L"lnkfile\\shell\\Pelmora\\command", L"", L"\"C:\\ペルモラ 𠮷\\pelmora.exe\" /LNK \"%1\""}},
-       0, 0},
+  };
+  // An Explorer entry: its caption key with the command key below it.
+  auto shellEntry = [](int id, const wchar_t* addCaption, DWORD addTopic, const wchar_t* removeCaption,
+                       DWORD removeTopic, const wchar_t* addQuestion, const std::wstring& key,
+                       const wchar_t* caption, const std::wstring& command, int messagesAfterAdd) {
+    const std::wstring menu = kClasses + key, commandKey = menu + L"\\command";
+    return Toggle{id, addCaption, addTopic, removeCaption, removeTopic, addQuestion, {menu, commandKey},
+                  {{1, 1}, {1, 0}}, {{menu, L"", caption}, {commandKey, L"", command}}, messagesAfterAdd, 0};
+  };
+  const Toggle toggles[] = {
+      shellEntry(IDC_BTN_ALLFILES, L"全ファイルに追加(&Q)", 59, L"全ファイルから削除(&Q)", 60,
+                 L"全てのファイルの右クリックメニューに\r\n「ペルモラ」を追加しますか？", L"*\\shell\\Pelmora",
+                 L"ペルモラ(&S)", open, 1),
+      shellEntry(IDC_BTN_FOLDER, L"フォルダに追加(&O)", 43, L"フォルダから削除(&O)", 44,
+                 L"フォルダの右クリックメニューに\r\n「ペルモラ」を追加しますか？", L"Directory\\shell\\Pelmora",
+                 L"ペルモラ(&S)", open, 0),
+      shellEntry(IDC_BTN_TARGET, L"\"ﾘﾝｸ先を開く\"を追加(&B)", 46, L"\"ﾘﾝｸ先を開く\"を削除(&B)", 47,
+                 L"ショートカットの右クリックメニューに\r\n「リンク先を開く」を追加しますか？", L"lnkfile\\shell\\Pelmora",
+                 L"リンク先を開く(&L)", L"\"C:\\ペルモラ 𠮷\\pelmora.exe\" /LNK \"%1\"", 0),
       {IDC_BTN_IE, L"&I E に追加", 56, L"&I E から削除", 57, L"ＩＥの右クリックメニューに\r\n「ペルモラ」を追加しますか？",
        {kIeKey},
        {{4, 0}},
        {{kIeKey, L"", paths_.ieScriptPath},
-        {kIeKey, L"Contexts", L"1"},
-        {kIeKey, L"Flags", L"0"},
+        {kIeKey, L"Contexts", DWORD{1}},
+        {kIeKey, L"Flags", DWORD{0}},
         {kIeKey, L"ExePath", paths_.programPath}},
        1, 1},
   };
@@ -359,8 +360,11 @@ TEST_F(OptionDialogTest, EachToggleWritesItsEntryAndFlipsItsCaption) {
       EXPECT_EQ(GetWindowContextHelpId(button), t.removeTopic);
       for (size_t i = 0; i < t.keys.size(); ++i) EXPECT_EQ(ShapeOf(t.keys[i]), t.shapes[i]) << i;
       for (const auto& v : t.values) {
-        const DWORD number = ReadRegValue(HKEY_CURRENT_USER, v.key, v.name, DWORD{12345});
-        EXPECT_EQ(number != 12345 ? std::to_wstring(number) : UserText(v.key, v.name), v.text) << v.name;
+        if (const auto* text = std::get_if<std::wstring>(&v.data)) {
+          EXPECT_EQ(UserText(v.key, v.name), *text) << v.name;  // a text of another type reads as missing
+        } else {
+          EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, v.key, v.name, DWORD{12345}), std::get<DWORD>(v.data)) << v.name;
+        }
       }
       const size_t asked = boxes.Asks().size();
       Click(button);  // remove, Yes
