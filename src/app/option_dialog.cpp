@@ -3,7 +3,6 @@
 #include "resource.h"
 #include "text/text_rules.h"
 #include "win/message_box.h"
-#include "win/message_box_placement.h"
 #include "win/system.h"
 #include "shell/menu_registration.h"
 
@@ -173,15 +172,6 @@ void OptionDialog::OnCommand(int id, int code) {
 // ---- load, OK, close ----
 
 void OptionDialog::Form_Load() {
-  // Over the window that opened it, as far as the screen allows.
-  if (HWND owner = GetWindow(hwnd_, GW_OWNER)) {
-    RECT o{}, d{};
-    GetWindowRect(owner, &o);
-    GetWindowRect(hwnd_, &d);
-    const ScreenPoint p = PlaceMessageBox({o.left, o.top, o.right, o.bottom}, {d.left, d.top, d.right, d.bottom},
-                                          GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    SetWindowPos(hwnd_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
   tips_.Create(hwnd_);
   tips_.Set(Control(IDC_LBL_COMMENTSETTING), kCommentTip);
   tips_.Set(Control(IDC_CMB_COMMENT), kCommentTip);
