@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "resource.h"
+#include "text/text_rules.h"
 #include "win/message_box.h"
 #include "win/registry.h"
 #include "shell/menu_registration.h"
@@ -121,11 +122,7 @@ class OptionDialogTest : public testing::Test {
   }
 
   static std::wstring Ext(const wchar_t* stem) { return stem + kPid; }
-  static std::wstring ExtUpper(const wchar_t* stem) { return ToUpperAscii(stem) + kPid; }
-  static std::wstring ToUpperAscii(std::wstring text) {
-    for (auto& c : text) c = static_cast<wchar_t>(towupper(c));
-    return text;
-  }
+  static std::wstring ExtUpper(const wchar_t* stem) { return ToUpper(stem) + kPid; }
 
   // Opens the dialog; `drive` acts on it and closes it. The result of ShowOptionDialog.
   bool Run(const std::function<void(HWND dialog)>& drive) {

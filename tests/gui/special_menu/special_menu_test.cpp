@@ -100,9 +100,7 @@ TEST_F(SpecialMenuTest, AskedFirstNoChangesNothingYesGivesThePresetsFields) {
     UINT command;
     PresetId preset;
   } rows[] = {
-      {IDM_CONTROL_PANEL + 2, {F::ControlPanel, 2}},
-      {IDM_CONTROL_PANEL + 3, {F::ControlPanel, 3}},
-      {IDM_SHUTDOWN + 2, {F::Shutdown, 2}},
+      {IDM_CONTROL_PANEL + 9, {F::ControlPanel, 9}},
       {IDM_SHUTDOWN + 3, {F::Shutdown, 3}},
   };
   for (const auto& row : rows) {

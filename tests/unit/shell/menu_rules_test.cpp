@@ -24,12 +24,6 @@ TEST(MenuLayout, ShortcutFilesGetTheirExtensionEntryBesideTheOpenTargetEntry) {
   EXPECT_NE(ShellMenuKey(kLinkFileType), OpenTargetMenuKey());
 }
 
-TEST(MenuLayout, CommandsQuoteTheProgramAndTheClickedItem) {
-  const std::wstring program = L"C:\\ツール 置き場\\pelmora.exe";
-  EXPECT_EQ(OpenCommand(program), L"\"C:\\ツール 置き場\\pelmora.exe\" \"%1\"");
-  EXPECT_EQ(LinkCommand(program), L"\"C:\\ツール 置き場\\pelmora.exe\" /LNK \"%1\"");
-}
-
 TEST(MenuLayout, ShellEntryWritesCaptionBeforeCommandAndRemovesCommandFirst) {
   const MenuRegistration r = ShellMenuRegistration(L"lnkfile", L"C:\\p.exe");
   EXPECT_EQ(r.area, RegArea::UserClasses);
@@ -43,17 +37,6 @@ TEST(MenuLayout, ShellEntryWritesCaptionBeforeCommandAndRemovesCommandFirst) {
   ASSERT_EQ(link.writes.size(), 2u);
   EXPECT_EQ(link.writes[0].data, (std::variant<std::wstring, std::uint32_t>(std::wstring(L"リンク先を開く(&L)"))));
   EXPECT_EQ(link.writes[1].data, (std::variant<std::wstring, std::uint32_t>(std::wstring(L"\"C:\\p.exe\" /LNK \"%1\""))));
-}
-
-TEST(MenuLayout, InternetExplorerEntryIsNamedAfterTheCaption) {
-  const MenuRegistration r = IeMenuRegistration(L"C:\\ExecPel.htm", L"C:\\p.exe");
-  const std::wstring key = L"Software\\Microsoft\\Internet Explorer\\MenuExt\\ペルモラ(&S)";
-  EXPECT_EQ(r.area, RegArea::CurrentUser);
-  EXPECT_EQ(r.writes, (std::vector<RegValueWrite>{{key, L"", std::wstring(L"C:\\ExecPel.htm")},
-                                                   {key, L"Contexts", std::uint32_t{1}},
-                                                   {key, L"Flags", std::uint32_t{0}},
-                                                   {key, L"ExePath", std::wstring(L"C:\\p.exe")}}));
-  EXPECT_EQ(r.keys, std::vector<std::wstring>{key});
 }
 
 TEST(MenuLayout, ExtensionKeysAndMadeUpTypes) {

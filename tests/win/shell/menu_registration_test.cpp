@@ -62,12 +62,6 @@ TEST(MenuRegistration, ExtensionTypesComeFromTheUsersClassesThenTheMachines) {
   EXPECT_FALSE(FileTypeOfExtension(L"INI").empty());
 }
 
-TEST(MenuRegistration, InternetExplorerEntryNeedsItsScript) {
-  test::TempFolder dir;
-  EXPECT_EQ(RegisterIeMenu(dir / L"ExecPel.htm", L"C:\\p.exe"), IeMenuResult::ScriptMissing);
-  EXPECT_EQ(RegisterIeMenu(dir.Path(), L"C:\\p.exe"), IeMenuResult::ScriptMissing);  // a folder is no script
-}
-
 // ---- the menu script ----
 
 // Runs the script's functions under the system's script host against stand-ins for Internet

@@ -92,17 +92,5 @@ TEST_F(RegistryTest, WritingCreatesMissingKeysAndDeletingTakesOneKey) {
   EXPECT_TRUE(RegKey::Open(HKEY_CURRENT_USER, L"Software", KEY_READ));  // the root is untouched
 }
 
-TEST_F(RegistryTest, AKeyOwnerCanBeMoved) {
-  ASSERT_TRUE(WriteRegValue(HKEY_CURRENT_USER, Key(L"m"), L"", L"x"));
-  RegKey first = RegKey::Open(HKEY_CURRENT_USER, Key(L"m"), KEY_QUERY_VALUE);
-  ASSERT_TRUE(first);
-  RegKey second = std::move(first);
-  EXPECT_FALSE(first);
-  ASSERT_TRUE(second);
-  second = RegKey::Open(HKEY_CURRENT_USER, Key(L"missing"), KEY_QUERY_VALUE);
-  EXPECT_FALSE(second);
-  EXPECT_FALSE(RegKey::Open(HKEY_CURRENT_USER, Key(L"missing"), KEY_READ));
-}
-
 }  // namespace
 }  // namespace pelmora
