@@ -38,7 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(SanitizeShortcutName(clean) == clean);
   const NameFaultAt fault = FindNameFault(text);
   Check(fault.fault == NameFault::None || fault.position < text.size());
-  Check(!IsReservedDeviceName(text) || (text.size() >= 3 && text.size() <= 6));
+  // A device's name is made usable by one added character; any other name is left alone.
+  const std::wstring usable = AvoidReservedName(text);
+  Check(!IsReservedDeviceName(usable));
+  Check(IsReservedDeviceName(text) ? usable.size() == text.size() + 1 : usable == text);
+  (void)NamesDevice(text);
 
   const ShortcutInfoCheck check = CheckShortcutInfo(text, clean, [](const std::wstring&) { return TargetKind::File; });
   if (check.passed) Check(!IsReservedDeviceName(TrimSpaces(clean)) && !TrimSpaces(text).empty());

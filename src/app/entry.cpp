@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/message_loop.h"
 #include "app/command_actions.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -25,16 +26,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     OleUninitialize();
     return 1;
   }
-  HWND hwnd = window->Handle();
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    // The main window is a dialog: Tab, mnemonics, Enter and Esc come from the dialog manager.
-    HWND active = GetActiveWindow();
-    if (active && IsDialogMessageW(active, &msg)) continue;
-    if (IsWindow(hwnd) && IsDialogMessageW(hwnd, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  const int exitCode = RunMessageLoop(window->Handle());
   OleUninitialize();
-  return static_cast<int>(msg.wParam);
+  return exitCode;
 }

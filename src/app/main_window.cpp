@@ -2,63 +2,53 @@
 
 #include <commctrl.h>
 
-#include "win/message_box.h"
-#include "win/program_info.h"
-#include "win/system.h"
-#include "text/text_rules.h"
-#include "resource.h"
-#include "win/message_box_placement.h"
+#include "app/main_window_controls.h"
 #include "naming/derive_name.h"
+#include "resource.h"
 #include "settings/settings_file.h"
 #include "shortcut/create_command.h"
-#include "shortcut/name_rules.h"
 #include "shortcut/recent_folders_win.h"
 #include "shortcut/special_folders.h"
-#include "shortcut/create_command.h"
+#include "text/text_rules.h"
+#include "win/message_box.h"
+#include "win/message_box_placement.h"
+#include "win/program_info.h"
+#include "win/system.h"
 
 namespace pelmora {
 namespace {
 
 constexpr const wchar_t* kShowCmdEntries[] = {L"通常のウィンドウ", L"最小化", L"最大化"};
+constexpr int kShowCommands[] = {SW_SHOW, SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED};
 constexpr const wchar_t* kAllUsersTip = L"ﾃﾞｽｸﾄｯﾌﾟ、ｽﾀｰﾄｱｯﾌﾟ、ｽﾀｰﾄﾒﾆｭｰのみ有効";
-constexpr const wchar_t* kFlatButtonTips[10] = {
+constexpr const wchar_t* kFlatButtonTips[FlatButtons::kCount] = {
     L"以下のﾌｫﾙﾀﾞを開く", L"以下のﾌｫﾙﾀﾞを開く", L"以下のﾌｫﾙﾀﾞを開く", L"このﾌｫﾙﾀﾞを開く",
     L"このﾌｫﾙﾀﾞを開く",   L"このﾌｫﾙﾀﾞを開く",   L"このﾌｫﾙﾀﾞを開く",   L"ﾘﾝｸ先の親ﾌｫﾙﾀﾞまたはURLを開く",
     L"ﾘﾝｸ先ﾊﾟｽ/URLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ", L"ﾘﾝｸ先ﾊﾟｽ/URLにｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け"};
 
-// The sub-folder combo and browse button that follow a destination's check box.
-struct SubFolderControls {
-  int combo, browse;
-};
-int ComboOfList(RecentList which) {
-  switch (which) {
-    case RecentList::StartMenu: return IDC_CMB_STARTMENUPATH;
-    case RecentList::Favorites: return IDC_CMB_FAVORITESPATH;
-    default: return IDC_CMB_FREEPATH;
-  }
-}
-
-int FieldControl(ShortcutField field) {
-  switch (field) {
-    case ShortcutField::Target: return IDC_TXT_LNKPATH;
-    case ShortcutField::StartMenuPath: return IDC_CMB_STARTMENUPATH;
-    case ShortcutField::FavoritesPath: return IDC_CMB_FAVORITESPATH;
-    case ShortcutField::FreePath: return IDC_CMB_FREEPATH;
-    case ShortcutField::Name: break;
-  }
-  return IDC_TXT_SHORTCUTNAME;
-}
-
-bool SubFolderOf(int destination, SubFolderControls& out) {
-  switch (destination) {
-    case 1: out = {IDC_CMB_STARTMENUPATH, IDC_BTN_BROWS + 2}; return true;
-    case 5: out = {IDC_CMB_FREEPATH, IDC_BTN_BROWS + 1}; return true;
-    case 6: out = {IDC_CMB_FAVORITESPATH, IDC_BTN_BROWS + 4}; return true;
-    default: return false;
-  }
-}
-
 }  // namespace
+
+class MainWindow::CommandScope {
+ public:
+  explicit CommandScope(MainWindow& window) : window_(window) {
+    if (window_.commandDepth_++ == 0 && window_.dropTarget_) window_.dropTarget_->SetEnabled(false);
+  }
+  ~CommandScope() {
+    if (--window_.commandDepth_ > 0) return;
+    if (window_.dropTarget_) window_.dropTarget_->SetEnabled(true);
+    if (window_.unloadWhenIdle_) {
+      window_.unloadWhenIdle_ = false;
+      PostMessageW(window_.hwnd_, WM_CLOSE, 0, 0);
+    }
+  }
+  CommandScope(const CommandScope&) = delete;
+  CommandScope& operator=(const CommandScope&) = delete;
+
+ private:
+  MainWindow& window_;
+};
+
+MainWindow::MainWindow(HWND hwnd, std::wstring commandLine) : hwnd_(hwnd), commandLine_(std::move(commandLine)) {}
 
 MainWindow* MainWindow::Open(HINSTANCE instance, int showCommand, const std::wstring& commandLine) {
   HWND hwnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, DialogProc,
@@ -106,43 +96,62 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Form_Unload();
       return TRUE;
+    case kTitleFetchedMessage:
+      TitleFetched(wParam);
+      return TRUE;
+    case kDroppedMessage: {
+      // The drop itself returned at once; its data is taken now, outside the drag loop.
+      std::vector<DroppedData> drops;
+      drops.swap(pendingDrops_);
+      if (!drops.empty() && !RunningCommand()) AcceptDroppedData(drops.back());
+      return TRUE;
+    }
+    case WM_SETCURSOR:
+      // The pointer says that the window works on: a title is on its way.
+      if (download_ && LOWORD(lParam) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
+        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowIcons();
+      flatButtons_.LoadIcons();
+      return TRUE;
+    }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item->CtlID == IDC_PIC_ICON) {
         preview_.Paint(item->hDC, item->rcItem);
         return TRUE;
       }
-      if (item->CtlID >= IDC_PIC_FLATBUTTON && item->CtlID < IDC_PIC_FLATBUTTON + 10) {
-        DrawFlatButton(*item);
-        return TRUE;
-      }
-      return FALSE;
+      return flatButtons_.Draw(*item) ? TRUE : FALSE;
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: {
       // The edit part of a sub-folder combo: window colour while enabled, button face when not.
       HWND control = reinterpret_cast<HWND>(lParam);
       HWND combo = GetParent(control);
-      for (int id : {IDC_CMB_STARTMENUPATH, IDC_CMB_FREEPATH, IDC_CMB_FAVORITESPATH}) {
-        if (combo == Control(id) || control == Control(id)) {
-          const int colour = ComboBackground(id);
+      for (const SubFolderControls& sub : kSubFolderControls) {
+        if (combo == Control(sub.combo) || control == Control(sub.combo)) {
+          const int colour = ComboBackground(sub.combo);
           HDC dc = reinterpret_cast<HDC>(wParam);
           SetBkColor(dc, GetSysColor(colour));
-          SetTextColor(dc, GetSysColor(IsWindowEnabled(Control(id)) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+          SetTextColor(dc, GetSysColor(IsWindowEnabled(Control(sub.combo)) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
           return reinterpret_cast<INT_PTR>(colour == COLOR_WINDOW ? windowBrush_ : buttonFaceBrush_);
         }
       }
       return FALSE;
     }
     case WM_DESTROY:
+      StopTitleFetch();
       if (dropTarget_) {
         RevokeDragDrop(hwnd_);
         dropTarget_->Release();
         dropTarget_ = nullptr;
-      }
-      for (HICON& icon : flatIcons_) {
-        if (icon) DestroyIcon(icon);
-        icon = nullptr;
       }
       return FALSE;
     default:
@@ -151,54 +160,28 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
+  if (code != BN_CLICKED && code != EN_CHANGE) return;
   if (id >= IDC_CHK_WHERE && id < IDC_CHK_WHERE + kDestinationCount) {
-    if (code == BN_CLICKED) chkWhere_Click(id - IDC_CHK_WHERE);
+    chkWhere_Click(id - IDC_CHK_WHERE);
     return;
   }
-  if (id >= IDC_BTN_BROWS && id < IDC_BTN_BROWS + 5) {
-    if (code == BN_CLICKED) btnBrows_Click(id - IDC_BTN_BROWS);
-    return;
-  }
-  if (id >= IDC_BTN_CLEAR && id < IDC_BTN_CLEAR + 2) {
-    if (code == BN_CLICKED) btnClear_Click(id - IDC_BTN_CLEAR);
-    return;
-  }
-  switch (id) {
-    case IDC_CHK_ALLUSERS:
-      if (code == BN_CLICKED) chkAllUsers_Click();
-      break;
-    case IDC_TXT_LNKPATH:
-      if (code == EN_CHANGE) txtLnkPath_Change();
-      break;
-    case IDC_TXT_SHORTCUTNAME:
-      if (code == EN_CHANGE) txtShortCutName_Change();
-      break;
-    case IDC_BTN_EXIT:
-      if (code == BN_CLICKED) btnExit_Click();
-      break;
-    case IDC_BTN_CREATE:
-    case IDOK:  // Enter
-      if (code == BN_CLICKED && IsWindowEnabled(Control(IDC_BTN_CREATE))) btnCreate_Click();
-      break;
-    case IDCANCEL:  // Esc and the close box of a dialog-based window
-      break;
-    default:
-      break;
-  }
+  if (id == IDC_CHK_ALLUSERS) return chkAllUsers_Click();
+  if (id == IDC_TXT_LNKPATH && code == EN_CHANGE) return txtLnkPath_Change();
+  if (id == IDC_TXT_SHORTCUTNAME && code == EN_CHANGE) return txtShortCutName_Change();
+  if (code != BN_CLICKED) return;
+  if (id >= IDC_BTN_CLEAR && id < IDC_BTN_CLEAR + 2) return btnClear_Click(id - IDC_BTN_CLEAR);
+  if (id == IDC_BTN_EXIT) return btnExit_Click();
+
+  // Commands below show boxes, pickers or dialogs: one at a time (a double click on 作成 must
+  // not run it twice).
+  if (RunningCommand()) return;
+  const CommandScope scope(*this);
+  if (id >= IDC_BTN_BROWS && id < IDC_BTN_BROWS + 5) return btnBrows_Click(id - IDC_BTN_BROWS);
+  // Enter arrives as IDOK; it creates only when 作成 could be clicked.
+  if ((id == IDC_BTN_CREATE || id == IDOK) && IsWindowEnabled(Control(IDC_BTN_CREATE))) return btnCreate_Click();
 }
 
-HWND MainWindow::chkWhere(int index) const { return Control(IDC_CHK_WHERE + index); }
-HWND MainWindow::btnBrows(int index) const { return Control(IDC_BTN_BROWS + index); }
-HWND MainWindow::btnClear(int index) const { return Control(IDC_BTN_CLEAR + index); }
-HWND MainWindow::picFlatButton(int index) const { return Control(IDC_PIC_FLATBUTTON + index); }
-
-std::wstring MainWindow::Text(int id) const {
-  HWND control = Control(id);
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), length + 1)));
-  return text;
-}
+std::wstring MainWindow::Text(int id) const { return WindowText(Control(id)); }
 
 void MainWindow::SetText(int id, const std::wstring& text) { SetWindowTextW(Control(id), text.c_str()); }
 
@@ -216,16 +199,25 @@ int MainWindow::ComboBackground(int comboId) const {
 
 // ---- load and unload ----
 
+void MainWindow::SetWindowIcons() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  const UINT dpi = GetDpiForWindow(hwnd_);
+  auto load = [&](int metric) {
+    const int size = dpi ? GetSystemMetricsForDpi(metric, dpi) : GetSystemMetrics(metric);
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0));
+  };
+  // The window keeps using the icons it was given: the old ones go only once replaced.
+  win::IconHandle big(load(SM_CXICON)), small(load(SM_CXSMICON));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  bigIcon_ = std::move(big);
+  smallIcon_ = std::move(small);
+}
+
 void MainWindow::Form_Load() {
   windowBrush_ = GetSysColorBrush(COLOR_WINDOW);
   buttonFaceBrush_ = GetSysColorBrush(COLOR_BTNFACE);
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+  SetWindowIcons();
   tips_.Create(hwnd_);
   preview_.Attach(Control(IDC_PIC_ICON), [this](const std::wstring& tip) { tips_.Set(Control(IDC_PIC_ICON), tip); });
 
@@ -236,8 +228,6 @@ void MainWindow::Form_Load() {
   for (const wchar_t* entry : kShowCmdEntries)
     SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
   SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
-  // 5. Let the window settle before the slower steps.
-  RunPendingMessages();
   // 6. Nothing to create yet.
   EnableWindow(Control(IDC_BTN_CREATE), FALSE);
   iconFile_.clear();
@@ -259,11 +249,13 @@ void MainWindow::Form_Load() {
   rundll32Path_ = toolFolder + L"RUNDLL32.EXE";
   controlPath_ = toolFolder + L"CONTROL.EXE";
   // 10. Tool buttons.
-  SetUpFlatButtons();
+  flatButtons_.Attach(hwnd_, IDC_PIC_FLATBUTTON);
+  for (int i = 0; i < FlatButtons::kCount; ++i) tips_.Set(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
   // 11. The shortcut arrow and the internet-shortcut icon of the preview.
   preview_.LoadPreviewIcons(systemFolder_);
   // 12. Recent sub-folders.
-  for (auto& list : recent_) LoadRecentFolders(list, Control(ComboOfList(list.Which())), settingsFilePath_);
+  for (const SubFolderControls& sub : kSubFolderControls)
+    LoadRecentFolders(recent_[static_cast<int>(sub.list)], Control(sub.combo), settingsFilePath_);
   // 13. Destination folders and what is available here.
   folders_ = PrepareSpecialFolders(hwnd_);
   if (!folders_.allUsersAvailable) {
@@ -271,13 +263,11 @@ void MainWindow::Form_Load() {
     EnableWindow(Control(IDC_CHK_ALLUSERS), FALSE);
   }
   if (!folders_.quickLaunchAvailable) {
-    CheckDlgButton(hwnd_, IDC_CHK_WHERE + 4, BST_UNCHECKED);
-    EnableWindow(chkWhere(4), FALSE);
-    EnableWindow(picFlatButton(4), FALSE);
-    if (flatIcons_[4]) {
-      DestroyIcon(flatIcons_[4]);
-      flatIcons_[4] = nullptr;
-    }
+    const int quickLaunch = static_cast<int>(DestinationKind::QuickLaunch);
+    CheckDlgButton(hwnd_, IDC_CHK_WHERE + quickLaunch, BST_UNCHECKED);
+    EnableWindow(Control(IDC_CHK_WHERE + quickLaunch), FALSE);
+    EnableWindow(Control(IDC_PIC_FLATBUTTON + quickLaunch), FALSE);
+    flatButtons_.Hide(quickLaunch);
   }
   // 14. Tooltips.
   tips_.Set(Control(IDC_CHK_ALLUSERS), kAllUsersTip);
@@ -287,17 +277,20 @@ void MainWindow::Form_Load() {
   tips_.Set(Control(IDC_BTN_ABOUT), L"ﾍﾟﾙﾓﾗについて...");
   tips_.Set(Control(IDC_BTN_HELP), L"ｺﾝﾃｷｽﾄﾍﾙﾌﾟを表示");
   // 15. A first Start-menu and Favorites folder to offer.
-  if (recent_[0].Empty()) {
+  if (recent_[static_cast<int>(RecentList::StartMenu)].Empty()) {
     SetText(IDC_CMB_STARTMENUPATH, IsChecked(IDC_CHK_ALLUSERS) ? folders_.commonPrograms : folders_.programs);
-    RememberSubFolder(RecentList::StartMenu, IDC_CMB_STARTMENUPATH);
+    RememberSubFolder(RecentList::StartMenu);
   }
-  if (recent_[1].Empty()) {
+  if (recent_[static_cast<int>(RecentList::Favorites)].Empty()) {
     SetText(IDC_CMB_FAVORITESPATH, folders_.favorites);
-    RememberSubFolder(RecentList::Favorites, IDC_CMB_FAVORITESPATH);
+    RememberSubFolder(RecentList::Favorites);
   }
   UpdateCreateButton();
-  // Files and URLs may be dropped anywhere on the window.
-  dropTarget_ = new DropTarget([this](const DroppedData& data) { AcceptDroppedData(data); });
+  // Files and URLs may be dropped anywhere on the window; a drop only hands its data over.
+  dropTarget_ = new DropTarget([this](const DroppedData& data) {
+    pendingDrops_.push_back(data);
+    PostMessageW(hwnd_, kDroppedMessage, 0, 0);
+  });
   RegisterDragDrop(hwnd_, dropTarget_);
   // 16. A target handed over on the command line.
   if (!commandLine_.empty()) TakeStartupTarget(commandLine_);
@@ -320,72 +313,32 @@ void MainWindow::ApplySettings() {
     for (int i = 0; i < kDestinationCount; ++i) SetChecked(IDC_CHK_WHERE + i, loaded.boxStates->where[i] == 1);
   }
   // The sub-folder combos follow their boxes whether or not the boxes changed.
-  for (int destination : {1, 5, 6}) chkWhere_Click(destination);
+  for (const SubFolderControls& sub : kSubFolderControls) chkWhere_Click(static_cast<int>(sub.destination));
   windowsVersionCheck_ = loaded.WindowsVersionCheck;
 }
 
-void MainWindow::RememberSubFolder(RecentList which, int comboId) {
-  RememberRecentFolder(recent_[static_cast<int>(which)], Control(comboId));
-}
-
-std::wstring MainWindow::DeriveShortcutName(const std::wstring& target) {
-  // A page title fetch lets window messages run; a close that arrives meanwhile waits for it.
-  // It is asked again once the handler that derived the name has finished with the window.
-  struct Busy {
-    MainWindow& w;
-    explicit Busy(MainWindow& window) : w(window) { ++w.busyDepth_; }
-    ~Busy() {
-      if (--w.busyDepth_ == 0 && w.unloadWhenIdle_) {
-        w.unloadWhenIdle_ = false;
-        PostMessageW(w.hwnd_, WM_CLOSE, 0, 0);
-      }
-    }
-  } busy(*this);
-  NameProposal proposal = pelmora::DeriveShortcutName(target, targetKind_, settings_, [this](const std::wstring& status) {
-    SetText(IDC_TXT_SHORTCUTNAME, status);
-    RunPendingMessages();
-  });
-  lastFileDescription_ = std::move(proposal.fileDescription);
-  return proposal.name;
+void MainWindow::RememberSubFolder(RecentList which) {
+  RememberRecentFolder(recent_[static_cast<int>(which)], Control(SubFolderControlsOf(which).combo));
 }
 
 void MainWindow::SetDestinationTooltips() {
   chkAllUsers_Click();
-  tips_.Set(chkWhere(3), folders_.sendTo);
-  tips_.Set(chkWhere(4), folders_.quickLaunch);
-  tips_.Set(chkWhere(6), folders_.favorites.empty() ? std::wstring() : folders_.favorites + L"...");
-}
-
-void MainWindow::SetUpFlatButtons() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  const int size = GetSystemMetrics(SM_CXSMICON);
-  for (int i = 0; i < 10; ++i) {
-    const int icon = i < 7 ? IDI_FOLDER : (i == 7 ? IDI_TARGET : (i == 8 ? IDI_COPY : IDI_PASTE));
-    flatIcons_[i] = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON, size, size, 0));
-    tips_.Set(picFlatButton(i), kFlatButtonTips[i]);
-  }
-}
-
-void MainWindow::DrawFlatButton(const DRAWITEMSTRUCT& item) {
-  const int index = static_cast<int>(item.CtlID) - IDC_PIC_FLATBUTTON;
-  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-  HICON icon = flatIcons_[index];
-  if (!icon) return;
-  const int size = GetSystemMetrics(SM_CXSMICON);
-  const int x = (item.rcItem.right - item.rcItem.left - size) / 2;
-  const int y = (item.rcItem.bottom - item.rcItem.top - size) / 2;
-  DrawIconEx(item.hDC, x, y, icon, size, size, 0, nullptr, DI_NORMAL);
+  tips_.Set(Control(IDC_CHK_WHERE + 3), folders_.sendTo);
+  tips_.Set(Control(IDC_CHK_WHERE + 4), folders_.quickLaunch);
+  tips_.Set(Control(IDC_CHK_WHERE + 6), folders_.favorites.empty() ? std::wstring() : folders_.favorites + L"...");
 }
 
 void MainWindow::Form_Activate() { SetMessageBoxOwner(hwnd_); }
 
 void MainWindow::Form_Unload() {
   if (unloaded_) return;
-  if (busyDepth_ > 0) {
+  // A command still has a box or dialog open on this window: close once it is over.
+  if (RunningCommand()) {
     unloadWhenIdle_ = true;
     return;
   }
   unloaded_ = true;
+  StopTitleFetch();
   std::optional<WindowLeftTop> position;
   if (settings_.WindowPos == 1) {
     RECT r{};
@@ -396,7 +349,8 @@ void MainWindow::Form_Unload() {
   boxes.AllUsers = IsChecked(IDC_CHK_ALLUSERS) ? 1 : 0;
   for (int i = 0; i < kDestinationCount; ++i) boxes.where[i] = IsChecked(IDC_CHK_WHERE + i) ? 1 : 0;
   SaveSettings(settingsFilePath_, settings_, position, boxes);
-  for (const auto& list : recent_) SaveRecentFolders(list, settingsFilePath_);
+  for (const SubFolderControls& sub : kSubFolderControls)
+    SaveRecentFolders(recent_[static_cast<int>(sub.list)], settingsFilePath_);
   if (MessageBoxOwner() == hwnd_) SetMessageBoxOwner(nullptr);
   DestroyWindow(hwnd_);
   PostQuitMessage(0);
@@ -407,17 +361,23 @@ void MainWindow::Form_Unload() {
 void MainWindow::UpdateCreateButton() {
   bool anyDestination = false;
   for (int i = 0; i < kDestinationCount; ++i) anyDestination = anyDestination || IsChecked(IDC_CHK_WHERE + i);
+  // While a title is on its way the name is not yet what the shortcut will be called.
   const bool enable = !TrimSpaces(Text(IDC_TXT_LNKPATH)).empty() &&
-                      !TrimSpaces(Text(IDC_TXT_SHORTCUTNAME)).empty() && anyDestination;
+                      !TrimSpaces(Text(IDC_TXT_SHORTCUTNAME)).empty() && anyDestination && !download_;
   EnableWindow(Control(IDC_BTN_CREATE), enable);
 }
 
 void MainWindow::txtLnkPath_Change() { UpdateCreateButton(); }
-void MainWindow::txtShortCutName_Change() { UpdateCreateButton(); }
+
+void MainWindow::txtShortCutName_Change() {
+  // A name typed while the title is fetched is the user's choice: the title is not wanted.
+  if (download_ && Text(IDC_TXT_SHORTCUTNAME) != kFetchingTitleText) StopTitleFetch();
+  UpdateCreateButton();
+}
 
 void MainWindow::chkWhere_Click(int index) {
-  SubFolderControls sub{};
-  if (SubFolderOf(index, sub)) {
+  if (const SubFolderDestination* d = SubFolderDestinationOf(static_cast<DestinationKind>(index))) {
+    const SubFolderControls& sub = SubFolderControlsOf(d->list);
     const BOOL enable = IsChecked(IDC_CHK_WHERE + index);
     EnableWindow(Control(sub.combo), enable);
     EnableWindow(Control(sub.browse), enable);
@@ -429,15 +389,16 @@ void MainWindow::chkWhere_Click(int index) {
 void MainWindow::chkAllUsers_Click() {
   const bool all = IsChecked(IDC_CHK_ALLUSERS);
   auto withDots = [](const std::wstring& folder) { return folder.empty() ? folder : folder + L"..."; };
-  tips_.Set(chkWhere(0), all ? folders_.commonDesktop : folders_.desktop);
-  tips_.Set(chkWhere(1), withDots(all ? folders_.commonPrograms : folders_.programs));
-  tips_.Set(chkWhere(2), all ? folders_.commonStartup : folders_.startup);
+  tips_.Set(Control(IDC_CHK_WHERE + 0), all ? folders_.commonDesktop : folders_.desktop);
+  tips_.Set(Control(IDC_CHK_WHERE + 1), withDots(all ? folders_.commonPrograms : folders_.programs));
+  tips_.Set(Control(IDC_CHK_WHERE + 2), all ? folders_.commonStartup : folders_.startup);
 }
 
 void MainWindow::ClearIconPreview() { preview_.Clear(); }
 
 void MainWindow::btnClear_Click(int index) {
   if (index == 0) {
+    StopTitleFetch();
     for (int id : {IDC_TXT_SHORTCUTNAME, IDC_TXT_LNKPATH, IDC_TXT_OPTION, IDC_TXT_WRKPATH, IDC_TXT_COMMENT})
       SetText(id, L"");
     SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
@@ -457,7 +418,6 @@ void MainWindow::btnCreate_Click() {
   request.link.target = Text(IDC_TXT_LNKPATH);
   request.link.arguments = Text(IDC_TXT_OPTION);
   request.link.workingFolder = Text(IDC_TXT_WRKPATH);
-  constexpr int kShowCommands[] = {SW_SHOW, SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED};
   const LRESULT runSize = SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_GETCURSEL, 0, 0);
   request.link.showCommand = kShowCommands[runSize >= 0 && runSize < 3 ? runSize : 0];
   request.link.comment = Text(IDC_TXT_COMMENT);
@@ -466,24 +426,18 @@ void MainWindow::btnCreate_Click() {
   request.name = Text(IDC_TXT_SHORTCUTNAME);
   for (int i = 0; i < kDestinationCount; ++i) request.ticked[i] = IsChecked(IDC_CHK_WHERE + i);
   request.allUsers = IsChecked(IDC_CHK_ALLUSERS);
-  for (const auto& list : recent_)
-    request.subFolders[static_cast<int>(list.Which())] = Text(ComboOfList(list.Which()));
+  for (const SubFolderControls& sub : kSubFolderControls)
+    request.subFolders[static_cast<int>(sub.list)] = Text(sub.combo);
   request.folders = folders_;
   request.noMessage = settings_.NoMessage == 1;
 
   const CreateResult result = CreateShortcuts(request, link_);
   if (result.classified) targetKind_ = result.kind;
   if (result.startupCleared) SetChecked(IDC_CHK_WHERE + static_cast<int>(DestinationKind::Startup), false);
-  for (RecentList list : result.usedSubFolders) RememberSubFolder(list, ComboOfList(list));
+  for (RecentList list : result.usedSubFolders) RememberSubFolder(list);
   if (result.focus) FocusField(Control(FieldControl(*result.focus)));
+  // The close runs once this command is over.
   if (result.finished && exitAfterCreate_) Form_Unload();
-}
-
-int MainWindow::SetIconSource(const std::wstring& path) {
-  iconFile_.clear();
-  const int count = preview_.SetIconSource(path);
-  if (count > 0) iconFile_ = path;
-  return count;
 }
 
 }  // namespace pelmora

@@ -1,19 +1,19 @@
 // How the main window takes a new target: from the command line, the pickers, a drop, or an
-// existing shortcut file read back into the form.
+// existing shortcut file read back into the form; and the page title fetch that may follow.
 #include <shlobj.h>
 
 #include "app/main_window.h"
-#include "win/message_box.h"
-#include "win/system.h"
-#include "text/text_rules.h"
+#include "app/main_window_controls.h"
 #include "naming/derive_name.h"
 #include "naming/drop_rules.h"
 #include "naming/long_path.h"
-#include "win/pickers.h"
-#include "resource.h"
 #include "shortcut/name_rules.h"
+#include "text/text_rules.h"
 #include "url/classify_target.h"
 #include "url/internet_shortcut.h"
+#include "win/message_box.h"
+#include "win/pickers.h"
+#include "win/system.h"
 
 namespace pelmora {
 
@@ -22,55 +22,66 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
   if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') text = text.substr(1, text.size() - 2);
 
   std::wstring proposedName;
-  if (text.find(L"://") == std::wstring::npos) {
-    targetKind_ = ClassifyTarget(text);
-  } else {
+  if (text.find(L"://") != std::wstring::npos) {
     text = TrimTrailingSpaces(text);
     const auto space = text.find(L' ');
     if (space != std::wstring::npos) {
-      proposedName = SanitizeShortcutName(text.substr(space + 1));
+      proposedName = ProposedFileName(text.substr(space + 1));
       text = text.substr(0, space);
     }
-    targetKind_ = ClassifyTarget(text);
   }
+  targetKind_ = ClassifyTarget(text);
 
-  const TargetKind kind = targetKind_;
-  if (IsFileSystemTarget(kind)) {
+  if (IsFileSystemTarget(targetKind_)) {
     const std::wstring path = ExpandLongPathName(text);
     if (path.empty()) {
       MessageBox(L"長いファイル名の変換に失敗しました。\r\n\r\n対象のファイルを画面にドロップしてください。",
                  MB_ICONEXCLAMATION | MB_OK);
       return;
     }
-    const std::wstring tail = ToUpper(path.size() >= 4 ? path.substr(path.size() - 4) : path);
-    if (tail == L".LNK" || tail == L".URL") {
-      LoadShortcutFile(path, tail == L".LNK");
-    } else if (tail == L".BMP") {
-      ApplyNewTarget(path);
-    } else {
-      SetText(IDC_TXT_LNKPATH, path);
-      SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, kind));
-      ShowIconOf(path);
-      SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
-      SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
-    }
-  } else if (kind == TargetKind::Url) {
-    SetText(IDC_TXT_LNKPATH, text);
-    SetText(IDC_TXT_SHORTCUTNAME, proposedName);
-    preview_.GetInetShortcutIconImage();
-    // The window is visible while a title is fetched.
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    RunPendingMessages();
-    if (proposedName.empty()) {
-      HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-      SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(text));
-      SetCursor(previous);
-    }
+    AdoptFile(path);
+  } else if (targetKind_ == TargetKind::Url) {
+    AdoptUrl(text, &proposedName, settings_.GetUrlTitle == 1, false);
   }
   // The proposed name is ready to be typed over.
   SetFocus(Control(IDC_TXT_SHORTCUTNAME));
   SendDlgItemMessageW(hwnd_, IDC_TXT_SHORTCUTNAME, EM_SETSEL, 0, -1);
   focusTaken_ = true;
+}
+
+void MainWindow::AdoptFile(const std::wstring& path) {
+  StopTitleFetch();
+  // Reading a page title, version names or tags may take a moment.
+  const WaitCursor hourglass;
+  switch (ChosenFileTypeOf(path)) {
+    case ChosenFileType::Link: return LoadShortcutFile(path, true);
+    case ChosenFileType::InternetShortcut: return LoadShortcutFile(path, false);
+    case ChosenFileType::Bitmap: return AdoptBitmap(path);
+    case ChosenFileType::Other: return AdoptOrdinaryFile(path);
+  }
+}
+
+void MainWindow::AdoptOrdinaryFile(const std::wstring& path) {
+  SetText(IDC_TXT_LNKPATH, path);
+  SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, targetKind_));
+  ShowIconOf(path);
+  SetText(IDC_TXT_OPTION, L"");
+  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+  ProposeName(path);
+  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
+}
+
+void MainWindow::AdoptBitmap(const std::wstring& path) {
+  ProposeName(path);
+  SetText(IDC_TXT_LNKPATH, path);
+  SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, targetKind_));
+  iconFile_.clear();
+  iconIndex_ = 0;
+  tips_.Set(Control(IDC_PIC_ICON), L"");
+  SetText(IDC_TXT_OPTION, L"");
+  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
+  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+  preview_.DrawBitmapTypeIcon();
 }
 
 // An existing shortcut file: its contents fill the form, its name proposes the name, and the
@@ -90,8 +101,19 @@ void MainWindow::LoadShortcutFile(const std::wstring& path, bool isLink) {
     else
       preview_.DrawIconFromSource(shortcut.iconIndex);
   }
-  SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
+  ProposeName(path);
   SelectDestinationOfFile(path);
+}
+
+void MainWindow::AdoptUrl(const std::wstring& url, const std::wstring* name, bool fetchTitle, bool clearLinkFields) {
+  StopTitleFetch();
+  SetText(IDC_TXT_LNKPATH, url);
+  if (clearLinkFields) ClearLinkOnlyFields();
+  preview_.GetInetShortcutIconImage();
+  if (fetchTitle && (!name || name->empty()))
+    StartTitleFetch(url);
+  else if (name)
+    SetText(IDC_TXT_SHORTCUTNAME, *name);
 }
 
 void MainWindow::ClearLinkOnlyFields() {
@@ -104,45 +126,61 @@ void MainWindow::ClearLinkOnlyFields() {
   iconIndex_ = 0;
 }
 
-void MainWindow::AdoptChosenFile(const std::wstring& path) {
-  const std::wstring tail = ToUpper(path.size() >= 4 ? path.substr(path.size() - 4) : path);
-  if (tail == L".LNK" || tail == L".URL") {
-    LoadShortcutFile(path, tail == L".LNK");
-    return;
-  }
-  if (tail == L".BMP") {
-    ApplyNewTarget(path);
-    return;
-  }
-  const TargetKind kind = targetKind_;
-  SetText(IDC_TXT_LNKPATH, path);
-  if (kind == TargetKind::File) SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(path, kind));
-  if (kind == TargetKind::Folder) SetText(IDC_TXT_WRKPATH, L"");
-  ShowIconOf(path);
-  SetText(IDC_TXT_OPTION, L"");
-  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
-  SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(path));
-  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
+void MainWindow::ProposeName(const std::wstring& target) {
+  NameProposal proposal = DeriveShortcutName(target, targetKind_, settings_);
+  lastFileDescription_ = std::move(proposal.fileDescription);
+  SetText(IDC_TXT_SHORTCUTNAME, proposal.name);
 }
+
+// ---- the page title fetch ----
+
+void MainWindow::StartTitleFetch(const std::wstring& url) {
+  StopTitleFetch();
+  SetText(IDC_TXT_SHORTCUTNAME, kFetchingTitleText);
+  download_ = std::make_unique<PageDownload>(url, FetchLimitsOf(settings_), hwnd_, kTitleFetchedMessage, ++downloadId_);
+  if (!download_->Started()) {
+    download_.reset();
+    SetText(IDC_TXT_SHORTCUTNAME, kTitleFetchFailedText);
+  }
+  UpdateCreateButton();
+}
+
+void MainWindow::StopTitleFetch() {
+  if (!download_) return;
+  download_.reset();  // gives it up: its handles close now, and it posts nothing more
+  UpdateCreateButton();
+}
+
+void MainWindow::TitleFetched(WPARAM id) {
+  if (!download_ || id != downloadId_) return;  // a fetch given up meanwhile
+  const std::string bytes = download_->Bytes();
+  download_.reset();
+  const std::wstring name = NameFromFetchedPage(bytes, settings_);
+  // A name the user typed meanwhile stays.
+  if (Text(IDC_TXT_SHORTCUTNAME) == kFetchingTitleText) {
+    SetText(IDC_TXT_SHORTCUTNAME, name);
+    HWND field = Control(IDC_TXT_SHORTCUTNAME);
+    if (GetFocus() == field) SendMessageW(field, EM_SETSEL, 0, -1);
+  }
+  UpdateCreateButton();
+}
+
+// ---- drops and pickers ----
 
 void MainWindow::AcceptDroppedData(const DroppedData& data) {
   if (data.hasFiles) {
     const auto file = DroppedFileTarget(data.files);
     if (!file) return;
     targetKind_ = ClassifyTarget(*file);
-    AdoptChosenFile(*file);
+    AdoptFile(*file);
   } else if (data.hasText) {
     const auto url = DroppedTextTarget(data.text, [this](const std::wstring& text) {
       targetKind_ = ClassifyTarget(text);
       return targetKind_;
     });
     if (!url) return;
-    SetText(IDC_TXT_LNKPATH, *url);
-    preview_.GetInetShortcutIconImage();
-    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(*url));
-    SetCursor(previous);
-    ClearLinkOnlyFields();
+    const std::wstring noName;
+    AdoptUrl(*url, &noName, settings_.GetUrlTitle == 1, true);
   } else {
     return;
   }
@@ -169,14 +207,7 @@ void MainWindow::btnBrows_Click(int index) {
                             BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE, existingFolder(IDC_TXT_LNKPATH));
         if (folder.empty()) return;
         targetKind_ = TargetKind::Folder;
-        SetText(IDC_TXT_LNKPATH, folder);
-        SetText(IDC_TXT_WRKPATH, L"");
-        ShowIconOf(folder);
-        SetText(IDC_TXT_OPTION, L"");
-        SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
-        SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(folder));
-        SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
-        FocusField(Control(IDC_TXT_SHORTCUTNAME));
+        AdoptFile(folder);
       } else {
         const std::wstring current = TrimSpaces(Text(IDC_TXT_LNKPATH));
         std::wstring initial = current.substr(0, current.size() - FileNameOf(current).size());
@@ -184,9 +215,9 @@ void MainWindow::btnBrows_Click(int index) {
         const std::wstring chosen = PickFile(hwnd_, filterIndex_, initial);
         if (chosen.empty()) return;
         targetKind_ = TargetKind::File;
-        AdoptChosenFile(chosen);
-        FocusField(Control(IDC_TXT_SHORTCUTNAME));
+        AdoptFile(chosen);
       }
+      FocusField(Control(IDC_TXT_SHORTCUTNAME));
       break;
     case 1: browseInto(IDC_CMB_FREEPATH, CSIDL_DESKTOP); break;
     case 2:
@@ -207,18 +238,7 @@ void MainWindow::btnBrows_Click(int index) {
   }
 }
 
-void MainWindow::ApplyNewTarget(const std::wstring& target) {
-  SetText(IDC_TXT_SHORTCUTNAME, DeriveShortcutName(target));
-  SetText(IDC_TXT_LNKPATH, target);
-  SetText(IDC_TXT_WRKPATH, DeriveWorkingFolder(target, targetKind_));
-  iconFile_.clear();
-  iconIndex_ = 0;
-  tips_.Set(Control(IDC_PIC_ICON), L"");
-  SetText(IDC_TXT_OPTION, L"");
-  SetText(IDC_TXT_COMMENT, DeriveComment(Text(IDC_TXT_LNKPATH), settings_, lastFileDescription_));
-  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
-  preview_.DrawBitmapTypeIcon();
-}
+// ---- reading shortcut files back ----
 
 bool MainWindow::ReadShellLinkIntoForm(const std::wstring& linkPath) {
   ShellLinkInfo info;
@@ -237,14 +257,19 @@ bool MainWindow::ReadShellLinkIntoForm(const std::wstring& linkPath) {
 
 void MainWindow::SelectDestinationOfFile(const std::wstring& shortcutPath) {
   const DestinationOfFile d = FindDestinationOfFile(folders_, shortcutPath);
-  switch (d.kind) {
-    case DestinationKind::StartMenu: SetText(IDC_CMB_STARTMENUPATH, d.comboFolder); break;
-    case DestinationKind::Favorites: SetText(IDC_CMB_FAVORITESPATH, d.comboFolder); break;
-    case DestinationKind::Free: SetText(IDC_CMB_FREEPATH, d.comboFolder); break;
-    default: break;
-  }
+  if (const SubFolderDestination* sub = SubFolderDestinationOf(d.kind))
+    SetText(SubFolderControlsOf(sub->list).combo, d.comboFolder);
   SetChecked(IDC_CHK_ALLUSERS, d.allUsers);
   for (int i = 0; i < kDestinationCount; ++i) SetChecked(IDC_CHK_WHERE + i, i == static_cast<int>(d.kind));
+}
+
+// ---- the icon preview ----
+
+int MainWindow::SetIconSource(const std::wstring& path) {
+  iconFile_.clear();
+  const int count = preview_.SetIconSource(path);
+  if (count > 0) iconFile_ = path;
+  return count;
 }
 
 void MainWindow::ShowIconOf(const std::wstring& path) {
@@ -263,7 +288,7 @@ void MainWindow::ShowLinkIcon() {
     return;
   }
   const std::wstring target = Text(IDC_TXT_LNKPATH);
-  if (ToUpper(target).ends_with(L".BMP")) {
+  if (ChosenFileTypeOf(target) == ChosenFileType::Bitmap) {
     tips_.Set(Control(IDC_PIC_ICON), L"");
     preview_.DrawBitmapTypeIcon();
   } else if (target.empty()) {

@@ -3,8 +3,10 @@ pelmora_portable(
 )
 pelmora_windows(
   command_actions.cpp
+  flat_buttons.cpp
   main_window.cpp
   main_window_target.cpp
+  message_loop.cpp
   option_dialog.cpp
   special_menu.cpp
 )

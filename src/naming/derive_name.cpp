@@ -2,6 +2,7 @@
 
 #include "naming/target_readers.h"
 #include "naming/volume_label.h"
+#include "naming/web_title.h"
 #include "shortcut/name_rules.h"
 #include "text/text_rules.h"
 
@@ -29,8 +30,7 @@ NameProposal NameFromContents(const std::wstring& target, const std::wstring& fi
 
 }  // namespace
 
-NameProposal DeriveShortcutName(const std::wstring& target, TargetKind kind, const Settings& settings,
-                                const StatusShower& showStatus) {
+NameProposal DeriveShortcutName(const std::wstring& target, TargetKind kind, const Settings& settings) {
   NameProposal proposal;
   switch (kind) {
     case TargetKind::Folder:
@@ -41,19 +41,18 @@ NameProposal DeriveShortcutName(const std::wstring& target, TargetKind kind, con
       if (proposal.name.empty()) proposal.name = NameFromFileName(target, settings.ExtCut);
       break;
     case TargetKind::Url:
-      if (settings.GetUrlTitle != 1) break;
-      if (showStatus) showStatus(kFetchingTitleText);
-      proposal.name = FetchWebTitle(target, FetchLimitsOf(settings));
-      if (proposal.name.empty()) {
-        proposal.name = kTitleFetchFailedText;
-        return proposal;
-      }
+      proposal.fetchTitle = settings.GetUrlTitle == 1;
       break;
     case TargetKind::Invalid:
       break;
   }
-  proposal.name = SanitizeShortcutName(proposal.name);
+  proposal.name = ProposedFileName(proposal.name);
   return proposal;
+}
+
+std::wstring NameFromFetchedPage(const std::string& bytes, const Settings& settings) {
+  const std::wstring title = TitleOfDownloadedPage(bytes, FetchLimitsOf(settings).htmlBuffer);
+  return title.empty() ? std::wstring(kTitleFetchFailedText) : ProposedFileName(title);
 }
 
 std::wstring DeriveComment(const std::wstring& linkPathText, const Settings& settings,

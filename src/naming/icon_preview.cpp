@@ -117,8 +117,11 @@ void IconPreview::SetArrowHidden(bool hidden) {
 
 void IconPreview::Paint(HDC dc, const RECT& area) const {
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  if (shown_) DrawIconEx(dc, area.left, area.top, shown_, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
-  if (ArrowShown()) DrawIconEx(dc, area.left, area.top, overlay_, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+  // An icon of the size the picture's monitor shows icons at.
+  const UINT dpi = picture_ ? GetDpiForWindow(picture_) : 0;
+  const int size = dpi ? GetSystemMetricsForDpi(SM_CXICON, dpi) : GetSystemMetrics(SM_CXICON);
+  if (shown_) DrawIconEx(dc, area.left, area.top, shown_, size, size, 0, nullptr, DI_NORMAL);
+  if (ArrowShown()) DrawIconEx(dc, area.left, area.top, overlay_, size, size, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace pelmora

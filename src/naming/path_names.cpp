@@ -31,6 +31,14 @@ std::wstring NameFromFileName(std::wstring_view target, int extCut) {
   return fileName;
 }
 
+ChosenFileType ChosenFileTypeOf(std::wstring_view path) {
+  const std::wstring tail = ToUpper(path.substr(path.size() >= 4 ? path.size() - 4 : 0));
+  if (tail == L".LNK") return ChosenFileType::Link;
+  if (tail == L".URL") return ChosenFileType::InternetShortcut;
+  if (tail == L".BMP") return ChosenFileType::Bitmap;
+  return ChosenFileType::Other;
+}
+
 std::wstring DeriveWorkingFolder(std::wstring_view target, TargetKind kind) {
   if (kind != TargetKind::File) return {};
   const auto slash = target.rfind(L'\\');

@@ -21,6 +21,12 @@ std::wstring WithoutExtension(std::wstring_view fileName);
 // True for a drive root such as "C:\" (three characters ending in ":\").
 bool IsDriveRoot(std::wstring_view path);
 
+// What a chosen or dropped file is to the main window, by its last four characters in any
+// letter case: a shell link and an internet shortcut are read back, a bitmap shows its type's
+// icon, anything else is an ordinary target.
+enum class ChosenFileType { Link, InternetShortcut, Bitmap, Other };
+ChosenFileType ChosenFileTypeOf(std::wstring_view path);
+
 // The name a file target gets from its file name when nothing inside it gave one: without the
 // extension when `extCut` is 1, and always for a shortcut (.lnk, .url) file.
 std::wstring NameFromFileName(std::wstring_view target, int extCut);

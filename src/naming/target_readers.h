@@ -8,8 +8,6 @@
 
 namespace pelmora {
 
-// The title of a web page, fetched within the given limits.
-std::wstring FetchWebTitle(const std::wstring& url, const FetchLimits& limits);
 // The title of a local HTML file; only its first `htmlBuffer` bytes are examined.
 std::wstring ReadHtmlTitle(const std::wstring& path, std::size_t htmlBuffer);
 

@@ -25,6 +25,41 @@ int PositiveOr(std::optional<int> stored, int fallback, int maximum) {
   return *stored > maximum ? maximum : *stored;
 }
 
+// How a key of [GENERAL] reads: a switch (on only for a stored 1 when it defaults to 0, off only
+// for a stored 0 when it defaults to 1), a choice 0..maximum (anything else gives the default), a
+// positive number up to a maximum (absent, 0 or negative gives the default), or a text.
+enum class GeneralRule { Switch, Choice, Positive, Text };
+
+struct GeneralKey {
+  const wchar_t* key;
+  GeneralRule rule;
+  int Settings::*number = nullptr;  // every rule but Text
+  int fallback = 0;                 // what an absent key gives
+  int maximum = 0;                  // Choice and Positive
+  std::wstring Settings::*text = nullptr;
+  const wchar_t* textFallback = L"";
+};
+
+// The keys of [GENERAL] in the order they are written.
+const GeneralKey kGeneralKeys[] = {
+    {L"WindowPos", GeneralRule::Switch, &Settings::WindowPos, 0},
+    {L"CheckLocation", GeneralRule::Switch, &Settings::CheckLocation, 0},
+    {L"NoMessage", GeneralRule::Switch, &Settings::NoMessage, 0},
+    {L"ArrowIcon", GeneralRule::Switch, &Settings::ArrowIcon, 0},
+    {L"ExitAfterCreate", GeneralRule::Switch, &Settings::ExitAfterCreate, 0},
+    {L"Comment", GeneralRule::Choice, &Settings::Comment, 0, 2},
+    {L"GetHtmlTitle", GeneralRule::Switch, &Settings::GetHtmlTitle, 1},
+    {L"GetUrlTitle", GeneralRule::Switch, &Settings::GetUrlTitle, 0},
+    {L"GetUrlDlgTitle", GeneralRule::Switch, &Settings::GetUrlDlgTitle, 0},
+    {L"HtmlBuffer", GeneralRule::Positive, &Settings::HtmlBuffer, 2048, INT_MAX},
+    {L"ConnectTimeOut", GeneralRule::Positive, &Settings::ConnectTimeOut, 5, kMaxTimeOut},
+    {L"ReceiveTimeOut", GeneralRule::Positive, &Settings::ReceiveTimeOut, 10, kMaxTimeOut},
+    {L"GetVersion", GeneralRule::Switch, &Settings::GetVersion, 1},
+    {L"GetMp3Info", GeneralRule::Switch, &Settings::GetMp3Info, 1},
+    {L"GetMp3Format", GeneralRule::Text, nullptr, 0, 0, &Settings::GetMp3Format, L"%A - %T"},
+    {L"ExtCut", GeneralRule::Switch, &Settings::ExtCut, 1},
+};
+
 }  // namespace
 
 int ProfileNumber(std::wstring_view value) {
@@ -65,39 +100,34 @@ std::wstring LimitToAnsiBytes(std::wstring_view text, std::size_t maxBytes) {
 GeneralOptions DecodeGeneral(const StoredValue& general) {
   GeneralOptions out;
   Settings& s = out.settings;
-  s.WindowPos = OffByDefault(StoredNumber(general, L"WindowPos"));
+  for (const GeneralKey& row : kGeneralKeys) {
+    if (row.rule == GeneralRule::Text) {
+      const auto text = general(row.key);
+      s.*row.text = text ? TrimAtNul(LimitToAnsiBytes(*text, kProfileTextBytes)) : row.textFallback;
+      continue;
+    }
+    const std::optional<int> stored = StoredNumber(general, row.key);
+    int& field = s.*row.number;
+    switch (row.rule) {
+      case GeneralRule::Switch: field = row.fallback == 1 ? OnByDefault(stored) : OffByDefault(stored); break;
+      case GeneralRule::Choice: {
+        const int chosen = stored.value_or(row.fallback);
+        field = chosen >= 0 && chosen <= row.maximum ? chosen : row.fallback;
+        break;
+      }
+      case GeneralRule::Positive: field = PositiveOr(stored, row.fallback, row.maximum); break;
+      case GeneralRule::Text: break;
+    }
+  }
   if (s.WindowPos == 1) {
     out.windowLeftTop = WindowLeftTop{StoredNumber(general, L"WindowLeft").value_or(0),
                                       StoredNumber(general, L"WindowTop").value_or(0)};
   }
-  s.CheckLocation = OffByDefault(StoredNumber(general, L"CheckLocation"));
-  s.NoMessage = OffByDefault(StoredNumber(general, L"NoMessage"));
-  s.ArrowIcon = OffByDefault(StoredNumber(general, L"ArrowIcon"));
-  s.ExitAfterCreate = OffByDefault(StoredNumber(general, L"ExitAfterCreate"));
-  const int comment = StoredNumber(general, L"Comment").value_or(0);
-  s.Comment = comment >= 0 && comment <= 2 ? comment : 0;
-
   // GetTitle is the older name of GetHtmlTitle; 9 stands for "not there".
-  const int oldTitle = StoredNumber(general, L"GetTitle").value_or(9);
-  if (oldTitle == 9) {
-    s.GetHtmlTitle = OnByDefault(StoredNumber(general, L"GetHtmlTitle"));
-  } else {
+  if (const int oldTitle = StoredNumber(general, L"GetTitle").value_or(9); oldTitle != 9) {
     s.GetHtmlTitle = OnByDefault(oldTitle);
     out.dropGetTitle = true;
   }
-
-  s.GetUrlTitle = OffByDefault(StoredNumber(general, L"GetUrlTitle"));
-  s.GetUrlDlgTitle = OffByDefault(StoredNumber(general, L"GetUrlDlgTitle"));
-  s.HtmlBuffer = PositiveOr(StoredNumber(general, L"HtmlBuffer"), 2048, INT_MAX);
-  s.ConnectTimeOut = PositiveOr(StoredNumber(general, L"ConnectTimeOut"), 5, kMaxTimeOut);
-  s.ReceiveTimeOut = PositiveOr(StoredNumber(general, L"ReceiveTimeOut"), 10, kMaxTimeOut);
-  s.GetVersion = OnByDefault(StoredNumber(general, L"GetVersion"));
-  s.GetMp3Info = OnByDefault(StoredNumber(general, L"GetMp3Info"));
-  if (const auto format = general(L"GetMp3Format"))
-    s.GetMp3Format = TrimAtNul(LimitToAnsiBytes(*format, kProfileTextBytes));
-  else
-    s.GetMp3Format = L"%A - %T";
-  s.ExtCut = OnByDefault(StoredNumber(general, L"ExtCut"));
   return out;
 }
 
@@ -114,29 +144,21 @@ int DecodeWindowsVersionCheck(const StoredValue& debug) {
 }
 
 KeyValues EncodeGeneral(const Settings& s, std::optional<WindowLeftTop> windowLeftTop) {
-  const auto number = [](int n) { return std::to_wstring(n); };
   KeyValues out;
-  out.emplace_back(L"WindowPos", number(s.WindowPos));
-  if (s.WindowPos == 1 && windowLeftTop) {
-    out.emplace_back(L"WindowLeft", number(windowLeftTop->left));
-    out.emplace_back(L"WindowTop", number(windowLeftTop->top));
+  for (const GeneralKey& row : kGeneralKeys) {
+    if (row.rule == GeneralRule::Text) {
+      // A text of blanks only is kept as an empty value, never as the default.
+      const std::wstring& text = s.*row.text;
+      out.emplace_back(row.key, TrimSpaces(text).empty() ? std::wstring() : text);
+      continue;
+    }
+    out.emplace_back(row.key, std::to_wstring(s.*row.number));
+    // The position follows its switch, and only when it is to be restored.
+    if (row.number == &Settings::WindowPos && s.WindowPos == 1 && windowLeftTop) {
+      out.emplace_back(L"WindowLeft", std::to_wstring(windowLeftTop->left));
+      out.emplace_back(L"WindowTop", std::to_wstring(windowLeftTop->top));
+    }
   }
-  out.emplace_back(L"CheckLocation", number(s.CheckLocation));
-  out.emplace_back(L"NoMessage", number(s.NoMessage));
-  out.emplace_back(L"ArrowIcon", number(s.ArrowIcon));
-  out.emplace_back(L"ExitAfterCreate", number(s.ExitAfterCreate));
-  out.emplace_back(L"Comment", number(s.Comment));
-  out.emplace_back(L"GetHtmlTitle", number(s.GetHtmlTitle));
-  out.emplace_back(L"GetUrlTitle", number(s.GetUrlTitle));
-  out.emplace_back(L"GetUrlDlgTitle", number(s.GetUrlDlgTitle));
-  out.emplace_back(L"HtmlBuffer", number(s.HtmlBuffer));
-  out.emplace_back(L"ConnectTimeOut", number(s.ConnectTimeOut));
-  out.emplace_back(L"ReceiveTimeOut", number(s.ReceiveTimeOut));
-  out.emplace_back(L"GetVersion", number(s.GetVersion));
-  out.emplace_back(L"GetMp3Info", number(s.GetMp3Info));
-  // A pattern of blanks only is kept as an empty value, never as the default.
-  out.emplace_back(L"GetMp3Format", TrimSpaces(s.GetMp3Format).empty() ? std::wstring() : s.GetMp3Format);
-  out.emplace_back(L"ExtCut", number(s.ExtCut));
   return out;
 }
 

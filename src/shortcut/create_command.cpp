@@ -9,24 +9,6 @@
 #include "win/system.h"
 
 namespace pelmora {
-namespace {
-
-// The sub-folder destinations: the recent list that holds their typed folder, and its field.
-struct SubFolderDestination {
-  RecentList list;
-  ShortcutField field;
-};
-std::optional<SubFolderDestination> SubFolderOf(DestinationKind kind) {
-  switch (kind) {
-    case DestinationKind::StartMenu: return SubFolderDestination{RecentList::StartMenu, ShortcutField::StartMenuPath};
-    case DestinationKind::Favorites: return SubFolderDestination{RecentList::Favorites, ShortcutField::FavoritesPath};
-    case DestinationKind::Free: return SubFolderDestination{RecentList::Free, ShortcutField::FreePath};
-    default: return std::nullopt;
-  }
-}
-
-}  // namespace
-
 CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& shellLink) {
   CreateResult result;
   ShellLinkInfo values = request.link;
@@ -60,7 +42,7 @@ CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& shel
     const auto kind = static_cast<DestinationKind>(index);
     ++attempted;
 
-    const auto sub = SubFolderOf(kind);
+    const SubFolderDestination* sub = SubFolderDestinationOf(kind);
     const std::wstring typed = sub ? TrimSpaces(request.subFolders[static_cast<int>(sub->list)]) : std::wstring();
     std::wstring folder = sub ? typed : FixedDestinationFolder(request.folders, kind, request.allUsers);
     // A folder the system could not tell us is no place to write to: without this the file

@@ -4,6 +4,12 @@
 
 namespace pelmora {
 
+const SubFolderDestination* SubFolderDestinationOf(DestinationKind kind) {
+  for (const SubFolderDestination& d : kSubFolderDestinations)
+    if (d.destination == kind) return &d;
+  return nullptr;
+}
+
 std::wstring FixedDestinationFolder(const SpecialFolders& f, DestinationKind kind, bool allUsers) {
   switch (kind) {
     case DestinationKind::Desktop: return allUsers ? f.commonDesktop : f.desktop;

@@ -3,11 +3,29 @@
 #include <array>
 #include <string>
 
+#include "shortcut/name_rules.h"
+#include "shortcut/recent_folders.h"
+
 namespace pelmora {
 
 // Index of the destination check boxes and the order in which shortcuts are written.
 enum class DestinationKind { Desktop = 0, StartMenu = 1, Startup = 2, Sendto = 3, QuickLaunch = 4, Free = 5, Favorites = 6 };
 inline constexpr int kDestinationCount = 7;
+
+// The destinations whose folder is typed into a combo with a recent list: StartMenu, Favorites
+// and Free, with the field a refusal or a Cancel about that folder focuses.
+struct SubFolderDestination {
+  DestinationKind destination;
+  RecentList list;
+  ShortcutField field;
+};
+inline constexpr std::array<SubFolderDestination, 3> kSubFolderDestinations{{
+    {DestinationKind::StartMenu, RecentList::StartMenu, ShortcutField::StartMenuPath},
+    {DestinationKind::Favorites, RecentList::Favorites, ShortcutField::FavoritesPath},
+    {DestinationKind::Free, RecentList::Free, ShortcutField::FreePath},
+}};
+// The entry of a sub-folder destination; null for the fixed ones.
+const SubFolderDestination* SubFolderDestinationOf(DestinationKind kind);
 
 // Folders resolved once at load; empty when the lookup failed. Stored without a trailing
 // backslash, as the shell returns them (a drive root keeps its backslash).

@@ -4,14 +4,10 @@
 
 #include "text/code_page.h"
 #include "text/text_rules.h"
+#include "url/url_syntax.h"
 
 namespace pelmora {
 namespace {
-
-bool IsDeviceWithDigit(std::wstring_view upper, std::wstring_view letters) {
-  return upper.size() == letters.size() + 1 && upper.substr(0, letters.size()) == letters &&
-         upper.back() >= L'1' && upper.back() <= L'9';
-}
 
 struct Replacement {
   wchar_t from;
@@ -19,8 +15,8 @@ struct Replacement {
 };
 
 // In the order the replacements are made; no replacement brings back a character of the table,
-// so one pass gives the same text as twelve.
-constexpr std::array<Replacement, 12> kReplacements{{
+// so one pass gives the same text as nine.
+constexpr std::array<Replacement, 9> kReplacements{{
     {L'\\', L"\uFFE5"},
     {L'/', L"\uFF0F"},
     {L':', L"\uFF1A"},
@@ -30,25 +26,29 @@ constexpr std::array<Replacement, 12> kReplacements{{
     {L'<', L"\uFF1C"},
     {L'>', L"\uFF1E"},
     {L'|', L"\uFF5C"},
-    {L'\r', L""},
-    {L'\n', L""},
-    {L'\t', L""},
 }};
+
+// C0 controls (CR, LF and tab among them), DEL and the C1 controls: none belongs in a file name,
+// and a title or tag that carries one would make the shortcut fail to be written.
+bool IsControlCharacter(wchar_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
 }  // namespace
 
-bool IsReservedDeviceName(std::wstring_view name) {
-  if (name.empty()) return false;
-  const std::wstring upper = ToUpper(name);
-  for (const std::wstring_view device : {L"CON", L"AUX", L"NUL", L"PRN", L"CLOCK$"})
-    if (upper == device) return true;
-  return IsDeviceWithDigit(upper, L"COM") || IsDeviceWithDigit(upper, L"LPT");
+bool IsReservedDeviceName(std::wstring_view name) { return DeviceNameLength(name) > 0; }
+
+std::wstring AvoidReservedName(std::wstring_view name) {
+  std::wstring out(name);
+  if (const std::size_t device = DeviceNameLength(name); device > 0) out.insert(device, 1, L'_');
+  return out;
 }
+
+std::wstring ProposedFileName(std::wstring_view text) { return AvoidReservedName(SanitizeShortcutName(text)); }
 
 std::wstring SanitizeShortcutName(std::wstring_view text) {
   std::wstring out;
   out.reserve(text.size());
   for (const wchar_t c : text) {
+    if (IsControlCharacter(c)) continue;
     const Replacement* hit = nullptr;
     for (const Replacement& r : kReplacements)
       if (r.from == c) hit = &r;
@@ -62,10 +62,9 @@ std::wstring SanitizeShortcutName(std::wstring_view text) {
 
 NameFaultAt FindNameFault(std::wstring_view name) {
   constexpr std::wstring_view kForbidden = L"\\/:*?\"<>|";
-  constexpr std::wstring_view kControl = L"\r\n\t";
   for (std::size_t i = 0; i < name.size(); ++i) {
     if (kForbidden.find(name[i]) != std::wstring_view::npos) return {NameFault::ForbiddenCharacter, i};
-    if (kControl.find(name[i]) != std::wstring_view::npos) return {NameFault::ControlCharacter, i};
+    if (IsControlCharacter(name[i])) return {NameFault::ControlCharacter, i};
   }
   return {};
 }

@@ -22,11 +22,21 @@ inline constexpr wchar_t kPathTooLongMessage[] = L"ショートカットファ�
 // A shortcut file path may take at most this many bytes in the ANSI code page.
 inline constexpr std::size_t kMaxShortcutPathBytes = 255;
 
-// CON, AUX, NUL, PRN, CLOCK$, COM1-COM9, LPT1-LPT9, any letter case, the whole name only.
+// A name Windows would take for a device once ".lnk" or ".url" is added: CON, AUX, NUL, PRN,
+// CLOCK$, CONIN$, CONOUT$, COM1-COM9, LPT1-LPT9 (any letter case), alone or before a dot, as in
+// "nul.txt" or "LPT1.a.b".
 bool IsReservedDeviceName(std::wstring_view name);
 
-// Replaces \ / : * ? " < > | by their full-width (or typographic) forms and removes CR, LF and
-// tab. Neither trims nor checks reserved names.
+// A proposed name made usable when it is a device's: "_" follows the device part ("CON" becomes
+// "CON_", "nul.txt" becomes "nul_.txt"). Any other name comes back unchanged.
+std::wstring AvoidReservedName(std::wstring_view name);
+
+// A name proposed from a title, a tag or a file name, made usable as a file name: the
+// characters file names cannot hold replaced (SanitizeShortcutName), a device name moved aside.
+std::wstring ProposedFileName(std::wstring_view text);
+
+// Replaces \ / : * ? " < > | by their full-width (or typographic) forms and removes every
+// control character (U+0000-U+001F, U+007F-U+009F). Neither trims nor checks reserved names.
 std::wstring SanitizeShortcutName(std::wstring_view text);
 
 // The first character of a name that the name check refuses, and which message it gets.

@@ -1,20 +1,21 @@
 #include "shortcut/recent_folders_win.h"
 
 #include "text/text_rules.h"
+#include "win/handles.h"
+#include "win/system.h"
 
 namespace pelmora {
 namespace {
 
 // Width of a text in the combo's own font, in pixels.
 int TextWidth(HWND combo, const std::wstring& text) {
-  HDC dc = GetDC(combo);
+  const win::WindowDC dc(combo);
   if (!dc) return 0;
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(combo, WM_GETFONT, 0, 0));
-  const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+  const HGDIOBJ previous = font ? SelectObject(dc.get(), font) : nullptr;
   SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  if (previous) SelectObject(dc, previous);
-  ReleaseDC(combo, dc);
+  GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  if (previous) SelectObject(dc.get(), previous);
   return size.cx;
 }
 
@@ -27,11 +28,6 @@ void FillCombo(RecentFolderList& list, HWND combo) {
   SendMessageW(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(list.DropDown().Current()), 0);
 }
 
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 }  // namespace
 

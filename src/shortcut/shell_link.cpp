@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "text/code_page.h"
+#include "text/text_rules.h"
 #include "win/shell_folders.h"
 
 namespace pelmora {
@@ -35,6 +37,18 @@ bool ReadText(Getter get, std::wstring& out) {
   buffer.back() = L'\0';
   out.assign(buffer.data());
   return true;
+}
+
+// The file-system path of the link's item list; empty when it has none (a link to a virtual item).
+std::wstring ItemListPath(IShellLinkW& shellLink) {
+  PIDLIST_ABSOLUTE items = nullptr;
+  if (FAILED(shellLink.GetIDList(&items)) || !items) return {};
+  std::vector<wchar_t> buffer(kTextBufferLength, L'\0');
+  const bool found = SHGetPathFromIDListEx(items, buffer.data(), kTextBufferLength, GPFIDL_DEFAULT);
+  CoTaskMemFree(items);
+  if (!found) return {};
+  buffer.back() = L'\0';
+  return buffer.data();
 }
 
 }  // namespace
@@ -79,9 +93,11 @@ bool ShellLink::GetShellLinkInfo(const std::wstring& link, ShellLinkInfo& out) c
       ReadText([&](wchar_t* b, int n) { return shellLink.GetDescription(b, n); }, out.comment) &&
       ReadText([&](wchar_t* b, int n) { return shellLink.GetIconLocation(b, n, &out.iconIndex); }, out.iconFile);
   if (!texts) return false;
-  // The item list is not used; it is freed at once.
-  PIDLIST_ABSOLUTE items = nullptr;
-  if (SUCCEEDED(shellLink.GetIDList(&items)) && items) CoTaskMemFree(items);
+  // Some shell-link implementations give the target back through the ANSI code page, with "?" or
+  // a look-alike ("e" for "é") for what it lacks; the item list still names the file whole.
+  if (const std::wstring itemPath = ItemListPath(shellLink);
+      !itemPath.empty() && itemPath != out.target && EqualsNoCase(FromAnsiBytes(ToAnsiBytes(itemPath)), out.target))
+    out.target = itemPath;
   int showCommand = SW_SHOWNORMAL;
   if (FAILED(shellLink.GetShowCmd(&showCommand))) return false;
   out.showCommand = showCommand;

@@ -12,8 +12,6 @@ using win::FindHandle;
 using win::QuietCriticalErrors;
 namespace {
 
-
-
 bool IsDriveOnly(const std::wstring& path) {
   return path.size() == 2 && path[1] == L':' && ((path[0] | 0x20) >= L'a' && (path[0] | 0x20) <= L'z');
 }
@@ -32,7 +30,8 @@ bool EntryExists(const std::wstring& text) {
 }
 
 TargetKind ClassifyPath(const std::wstring& text) {
-  if (text.empty() || text.find(L'\0') != std::wstring::npos || HasWildcard(text)) return TargetKind::Invalid;
+  if (text.empty() || text.find(L'\0') != std::wstring::npos || HasWildcard(text) || NamesDevice(text))
+    return TargetKind::Invalid;
   const QuietCriticalErrors quiet;
   if (!EntryExists(text)) return TargetKind::Invalid;
   const DWORD attributes = GetFileAttributesW(text.c_str());

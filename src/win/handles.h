@@ -1,28 +1,82 @@
-// Owners of the kernel handles the program opens: each closes its handle when it goes.
+// Owners of the handles the program opens: each releases its handle when it goes, and can be
+// moved but not copied.
 #pragma once
 #include <windows.h>
+#include <objbase.h>
+#include <shtypes.h>
+
+#include <type_traits>
+#include <utility>
 
 namespace pelmora::win {
 
-// A handle closed by `Close`; INVALID_HANDLE_VALUE means none.
-template <BOOL(WINAPI* Close)(HANDLE)>
-class OwnedHandle {
+// A handle of type H released by `Release`. A null value means none, and for kernel handles
+// INVALID_HANDLE_VALUE too.
+template <typename H, auto Release>
+class Owned {
+
  public:
-  explicit OwnedHandle(HANDLE h) : h_(h) {}
-  ~OwnedHandle() {
-    if (h_ != INVALID_HANDLE_VALUE && h_ != nullptr) Close(h_);
+  Owned() = default;
+  explicit Owned(H h) : h_(h) {}
+  ~Owned() { reset(); }
+  Owned(Owned&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
+  Owned& operator=(Owned&& other) noexcept {
+    if (this != &other) {
+      reset();
+      h_ = std::exchange(other.h_, nullptr);
+    }
+    return *this;
   }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
-  HANDLE get() const { return h_; }
+  Owned(const Owned&) = delete;
+  Owned& operator=(const Owned&) = delete;
+
+  explicit operator bool() const {
+    if constexpr (std::is_same_v<H, HANDLE>) return h_ != nullptr && h_ != INVALID_HANDLE_VALUE;
+    return h_ != nullptr;
+  }
+  H get() const { return h_; }
+  // Gives the handle up without releasing it.
+  H release() { return std::exchange(h_, nullptr); }
+  void reset(H h = nullptr) {
+    if (*this) Release(h_);
+    h_ = h;
+  }
 
  private:
-  HANDLE h_;
+  H h_ = nullptr;
 };
 
-using FileHandle = OwnedHandle<CloseHandle>;
-using FindHandle = OwnedHandle<FindClose>;
+inline void CloseKernelHandle(HANDLE h) { CloseHandle(h); }
+inline void CloseFind(HANDLE h) { FindClose(h); }
+inline void DestroyIconHandle(HICON h) { DestroyIcon(h); }
+inline void Unhook(HHOOK h) { UnhookWindowsHookEx(h); }
+inline void FreeItemList(LPITEMIDLIST items) { CoTaskMemFree(items); }
+
+using FileHandle = Owned<HANDLE, CloseKernelHandle>;
+using FindHandle = Owned<HANDLE, CloseFind>;
+using EventHandle = Owned<HANDLE, CloseKernelHandle>;
+using ThreadHandle = Owned<HANDLE, CloseKernelHandle>;
+using IconHandle = Owned<HICON, DestroyIconHandle>;
+using HookHandle = Owned<HHOOK, Unhook>;
+// A shell item list the shell allocated for the program.
+using ItemList = Owned<LPITEMIDLIST, FreeItemList>;
+
+// A window's device context, released when it goes.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
 
 // While it lives, a drive that is not ready fails quietly instead of asking for a disk.
 class QuietCriticalErrors {

@@ -1,16 +1,20 @@
 #include "win/message_box.h"
 
+#include "win/handles.h"
 #include "win/message_box_placement.h"
 
 namespace pelmora {
 namespace {
 
 HWND g_owner = nullptr;
-HHOOK g_hook = nullptr;
+// The hook of the box being shown: installed just before it, removed once it has placed it.
+win::HookHandle g_hook;
 MessageBoxResponder g_responder;
 
-LRESULT CALLBACK CentreOnOwner(int code, WPARAM wParam, LPARAM) {
-  if (code != HCBT_ACTIVATE) return 0;
+LRESULT CALLBACK CentreOnOwner(int code, WPARAM wParam, LPARAM lParam) {
+  // Other hooks of the thread (accessibility tools, say) see every event too.
+  const LRESULT next = CallNextHookEx(g_hook.get(), code, wParam, lParam);
+  if (code != HCBT_ACTIVATE) return next;
   HWND box = reinterpret_cast<HWND>(wParam);
   RECT ownerRect{}, boxRect{};
   if (GetWindowRect(g_owner, &ownerRect) && GetWindowRect(box, &boxRect)) {
@@ -20,9 +24,8 @@ LRESULT CALLBACK CentreOnOwner(int code, WPARAM wParam, LPARAM) {
     SetWindowPos(box, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // The hook has done its one job: a later box installs its own.
-  UnhookWindowsHookEx(g_hook);
-  g_hook = nullptr;
-  return 0;
+  g_hook.reset();
+  return next;
 }
 
 }  // namespace
@@ -34,17 +37,11 @@ void SetMessageBoxResponder(MessageBoxResponder responder) { g_responder = std::
 int MessageBox(const std::wstring& text, UINT style, const std::wstring& title) {
   const std::wstring caption = title.empty() ? std::wstring(kAppTitle) : title;
   if (g_responder) return g_responder(text, style, caption);
-  if (g_owner && IsWindow(g_owner)) {
-    if (g_hook) UnhookWindowsHookEx(g_hook);
-    g_hook = SetWindowsHookExW(WH_CBT, CentreOnOwner, nullptr, GetCurrentThreadId());
-  }
+  if (g_owner && IsWindow(g_owner)) g_hook.reset(SetWindowsHookExW(WH_CBT, CentreOnOwner, nullptr, GetCurrentThreadId()));
   // The box is owned by the recorded window so that it stays modal to it and in front of it.
   HWND parent = (g_owner && IsWindow(g_owner)) ? g_owner : nullptr;
   const int pressed = ::MessageBoxW(parent, text.c_str(), caption.c_str(), style);
-  if (g_hook) {  // the box never activated (for example no desktop): leave no hook behind
-    UnhookWindowsHookEx(g_hook);
-    g_hook = nullptr;
-  }
+  g_hook.reset();  // the box never activated (for example no desktop): leave no hook behind
   return pressed;
 }
 

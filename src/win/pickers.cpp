@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "win/handles.h"
+
 namespace pelmora {
 namespace {
 
@@ -50,12 +52,13 @@ std::wstring BrowseForFolder(const std::wstring& title, HWND owner, int rootCsid
                              const std::wstring& initialSelection) {
   if (g_folderPicker) return g_folderPicker({title, rootCsidl, flags, initialSelection});
   if (!owner) owner = GetDesktopWindow();
-  LPITEMIDLIST root = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(owner, rootCsidl, &root))) root = nullptr;
+  LPITEMIDLIST rootItems = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(owner, rootCsidl, &rootItems))) rootItems = nullptr;
+  const win::ItemList root(rootItems);
   wchar_t display[MAX_PATH] = {};
   BROWSEINFOW info{};
   info.hwndOwner = owner;
-  info.pidlRoot = root;
+  info.pidlRoot = root.get();
   info.pszDisplayName = display;
   info.lpszTitle = title.c_str();
   info.ulFlags = flags;
@@ -63,12 +66,10 @@ std::wstring BrowseForFolder(const std::wstring& title, HWND owner, int rootCsid
     info.lpfn = SelectInitialFolder;
     info.lParam = reinterpret_cast<LPARAM>(initialSelection.c_str());
   }
-  LPITEMIDLIST chosen = SHBrowseForFolderW(&info);
-  if (root) CoTaskMemFree(root);
+  const win::ItemList chosen(SHBrowseForFolderW(&info));
   if (!chosen) return {};
   std::vector<wchar_t> path(32768, L'\0');
-  const BOOL ok = SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT);
-  CoTaskMemFree(chosen);
+  const BOOL ok = SHGetPathFromIDListEx(chosen.get(), path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT);
   return ok ? std::wstring(path.data()) : std::wstring();
 }
 

@@ -5,17 +5,18 @@
 #include <cstdio>
 #include <vector>
 
+#include "win/system.h"
+
 namespace pelmora {
 
 ProgramInfo ReadProgramInfo() {
   ProgramInfo info;
-  wchar_t path[MAX_PATH * 4];
-  if (!GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)))) return info;
+  const std::wstring path = ProgramPath();
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return info;
   std::vector<unsigned char> data(size);
-  if (!GetFileVersionInfoW(path, 0, size, data.data())) return info;
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) return info;
 
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT len = 0;

@@ -3,16 +3,16 @@
 #include <shlobj.h>
 
 #include "text/text_rules.h"
+#include "win/handles.h"
 
 namespace pelmora {
 
 bool GetSystemFolderPath(HWND owner, int csidl, std::wstring& path) {
-  LPITEMIDLIST items = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(owner, csidl, &items)) || !items) return false;
+  LPITEMIDLIST found = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(owner, csidl, &found)) || !found) return false;
+  const win::ItemList items(found);
   wchar_t buffer[MAX_PATH * 4] = {};
-  const BOOL ok = SHGetPathFromIDListEx(items, buffer, static_cast<DWORD>(std::size(buffer)), GPFIDL_DEFAULT);
-  CoTaskMemFree(items);
-  if (!ok) return false;
+  if (!SHGetPathFromIDListEx(items.get(), buffer, static_cast<DWORD>(std::size(buffer)), GPFIDL_DEFAULT)) return false;
   const std::wstring text = TrimAtNul(buffer);
   if (!text.empty()) path = text;
   return true;

@@ -116,39 +116,35 @@ bool ChooseIcon(HWND owner, std::wstring& iconPath, int& iconIndex) {
   return true;
 }
 
-std::wstring ProgramFolder() {
+std::wstring ProgramPath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (n == 0) return {};
     if (n < path.size()) {
       path.resize(n);
-      break;
+      return path;
     }
+    if (path.size() >= 32768) return {};
     path.resize(path.size() * 2);
   }
+}
+
+std::wstring ProgramFolder() {
+  const std::wstring path = ProgramPath();
   return path.substr(0, path.rfind(L'\\') + 1);
 }
 
 std::wstring ProgramBaseName() {
-  std::wstring path(32768, L'\0');
-  const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  path.resize(n);
+  const std::wstring path = ProgramPath();
   std::wstring name = path.substr(path.rfind(L'\\') + 1);
-  const auto dot = name.rfind(L'.');
-  return dot == std::wstring::npos ? name : name.substr(0, dot);
+  return name.substr(0, name.rfind(L'.'));
 }
 
-void RunPendingMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 }  // namespace pelmora

@@ -30,9 +30,14 @@ bool ChooseIcon(HWND owner, std::wstring& iconPath, int& iconIndex);
 using IconChooserResponder = std::function<bool(std::wstring& iconPath, int& iconIndex)>;
 void SetIconChooserResponder(IconChooserResponder responder);
 
-// The running program's folder (with a trailing backslash) and base name without extension.
+// The running program's full path, its folder (with a trailing backslash) and its base name
+// without extension.
+std::wstring ProgramPath();
 std::wstring ProgramFolder();
 std::wstring ProgramBaseName();
+
+// The whole text of a window or control.
+std::wstring WindowText(HWND window);
 
 // The hourglass pointer while it lives; the arrow again on every way out.
 class WaitCursor {
@@ -45,8 +50,5 @@ class WaitCursor {
  private:
   HCURSOR previous_;
 };
-
-// Lets pending window messages run once (the thread keeps serving its windows during long work).
-void RunPendingMessages();
 
 }  // namespace pelmora

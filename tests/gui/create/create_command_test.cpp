@@ -51,7 +51,11 @@ class CreateCommand : public testing::Test {
     Type(s.Control(IDC_TXT_SHORTCUTNAME), name);
   }
   void Tick(MainWindowSession& s, DestinationKind kind) { s.Window().SetChecked(IDC_CHK_WHERE + static_cast<int>(kind), true); }
-  void Create(MainWindowSession& s) { Click(s.Control(IDC_BTN_CREATE)); }
+  // 作成, then what the window posted to itself (a close after the command, say).
+  void Create(MainWindowSession& s) {
+    Click(s.Control(IDC_BTN_CREATE));
+    test::Pump();
+  }
 
   std::vector<std::wstring> cleanup_;
 };
@@ -326,6 +330,9 @@ TEST_F(CreateCommand, ValidationStopsBeforeAnythingIsWritten) {
       {target.c_str(), L"a/b", L"ショートカット名に \\ / : * ? \" < > | は使えません。", IDC_TXT_SHORTCUTNAME},
       {target.c_str(), L"a\tb:", L"ショートカット名に不正な文字（改行コード等）が含まれています。", IDC_TXT_SHORTCUTNAME},
       {target.c_str(), L"Com1", L"このショートカット名は予約デバイス名のため、使用できません。", IDC_TXT_SHORTCUTNAME},
+      {target.c_str(), L"nul.txt", L"このショートカット名は予約デバイス名のため、使用できません。", IDC_TXT_SHORTCUTNAME},
+      {target.c_str(), L"title\x1B", L"ショートカット名に不正な文字（改行コード等）が含まれています。",
+       IDC_TXT_SHORTCUTNAME},
   };
   for (const auto& c : cases) {
     MainWindowSession s;
@@ -343,23 +350,27 @@ TEST_F(CreateCommand, ValidationStopsBeforeAnythingIsWritten) {
   EXPECT_EQ(test::ReadFileBytes(dir / L"x.lnk"), "");
 }
 
+// Opened again, such a link shows its target whole, and creating over it works.
 TEST_F(CreateCommand, LinkToAPathOutsideTheAnsiCodePageRoundTrips) {
   TempFolder dir;
-  const std::wstring target = dir / L"Café 😀 ß";
+  const std::wstring target = dir / L"Café 😀 简体 ß";
   ASSERT_TRUE(CreateDirectoryW(target.c_str(), nullptr));
-  MainWindowSession s;
-  Fill(s, target, L"café");
-  Tick(s, DestinationKind::Free);
-  Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
-  ScriptedMessageBoxes boxes;
-  Create(s);
-  const auto lnk = ReadLink(dir / L"café.lnk");
-  ASSERT_TRUE(lnk);
-  EXPECT_EQ(lnk->TargetPath(), target);
-  if (test::RunningUnderWine()) GTEST_SKIP() << "Wine reads a link's target back from its ANSI path";
-  ShellLinkInfo info;
-  ASSERT_TRUE(s.Window().Link().GetShellLinkInfo(dir / L"café.lnk", info));
-  EXPECT_EQ(info.target, target);
+  const std::wstring link = dir / L"café.lnk";
+  for (const std::wstring& commandLine : {std::wstring(), L"\"" + link + L"\""}) {
+    SCOPED_TRACE(commandLine);
+    MainWindowSession s(commandLine);
+    if (commandLine.empty()) Fill(s, target, L"café");
+    EXPECT_EQ(test::TextOf(s.Control(IDC_TXT_LNKPATH)), target);
+    Tick(s, DestinationKind::Free);
+    Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+    ScriptedMessageBoxes boxes({IDYES});  // the second round replaces the first round's link
+    Create(s);
+    ASSERT_FALSE(boxes.Asks().empty());
+    EXPECT_EQ(boxes.Asks().back().text, kAllCreated);
+    const auto lnk = ReadLink(link);
+    ASSERT_TRUE(lnk);
+    EXPECT_EQ(lnk->TargetPath(), target);
+  }
 }
 
 TEST_F(CreateCommand, NoMessageSilencesOnlyTheSuccessSummary) {
@@ -381,6 +392,30 @@ TEST_F(CreateCommand, NoMessageSilencesOnlyTheSuccessSummary) {
   Create(s);
   ASSERT_EQ(boxes.Asks().size(), 2u);
   EXPECT_EQ(boxes.Asks()[1].text, kSomeNotCreated);
+}
+
+TEST_F(CreateCommand, WhileItsBoxIsOpenASecondClickDoesNothingAndACloseWaits) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  ASSERT_TRUE(test::WriteFileBytes(dir / L"t.lnk", "existing"));
+  MainWindowSession s;
+  Fill(s, target, L"t");
+  Tick(s, DestinationKind::Free);
+  Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+  ScriptedMessageBoxes boxes({IDYES});
+  boxes.WhileAsking([&] {
+    Click(s.Control(IDC_BTN_CREATE));  // a double click
+    SendMessageW(s.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    SendMessageW(s.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(s.IsOpen());
+  });
+  Create(s);
+  // One overwrite question and one summary: the command ran once.
+  ASSERT_EQ(boxes.Asks().size(), 2u);
+  EXPECT_EQ(boxes.Asks()[1].text, kAllCreated);
+  EXPECT_TRUE(ReadLink(dir / L"t.lnk"));
+  EXPECT_FALSE(s.IsOpen());  // the close came once the command was over
 }
 
 TEST_F(CreateCommand, ExitAfterCreateEndsAProgramStartedWithATarget) {

@@ -35,23 +35,14 @@ class Startup : public testing::Test {
  protected:
   void SetUp() override {
     DeleteFileW(SettingsFile().c_str());
-    // The title fetch keeps fixed file names in the temporary folder: keep them private.
-    temp_ = std::make_unique<TempFolder>(L"startup");
-    for (const wchar_t* name : {L"TMP", L"TEMP"}) {
-      wchar_t value[MAX_PATH] = {};
-      GetEnvironmentVariableW(name, value, MAX_PATH);
-      savedTemp_.emplace_back(name, value);
-      SetEnvironmentVariableW(name, temp_->Path().c_str());
-    }
+    temp_ = std::make_unique<test::PrivateTempFolder>(L"startup");
   }
   void TearDown() override {
-    for (const auto& [name, value] : savedTemp_) SetEnvironmentVariableW(name.c_str(), value.c_str());
     temp_.reset();
     for (const auto& path : cleanup_) test::RemoveTree(path);
     DeleteFileW(SettingsFile().c_str());
   }
-  std::unique_ptr<TempFolder> temp_;
-  std::vector<std::pair<std::wstring, std::wstring>> savedTemp_;
+  std::unique_ptr<test::PrivateTempFolder> temp_;
   std::vector<std::wstring> cleanup_;
 };
 
@@ -137,10 +128,12 @@ TEST_F(Startup, UrlWithoutATitleIsNamedAfterThePageTitle) {
                                 page.contentType);
     ASSERT_TRUE(server.Started());
     MainWindowSession s(server.Url(L"/page#top"));
+    ASSERT_TRUE(s.WaitWhileFetching());
     EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), title) << page.contentType;
     EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), server.Url(L"/page#top"));
   }
   MainWindowSession s(L"http://127.0.0.1:" + std::to_wstring(test::UnusedLoopbackPort()) + L"/");
+  ASSERT_TRUE(s.WaitWhileFetching());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"タイトル取得に失敗しました");
 }
 

@@ -1,5 +1,6 @@
 #include "support/win/main_window_fixture.h"
 
+#include "app/message_loop.h"
 #include "support/win/test_env.h"
 
 namespace pelmora::test {
@@ -21,5 +22,23 @@ void MainWindowSession::Close() {
 }
 
 MainWindowSession::~MainWindowSession() { Close(); }
+
+void MainWindowSession::PumpLikeTheProgram() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) continue;
+    DispatchProgramMessage(hwnd_, msg);
+  }
+}
+
+bool MainWindowSession::WaitWhileFetching(DWORD maxMs) {
+  const ULONGLONG end = GetTickCount64() + maxMs;
+  for (;;) {
+    PumpLikeTheProgram();
+    if (!IsOpen() || !window_->FetchingTitle()) return true;
+    if (GetTickCount64() >= end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+}
 
 }  // namespace pelmora::test

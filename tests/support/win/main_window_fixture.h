@@ -20,6 +20,11 @@ class MainWindowSession {
   bool IsOpen() const { return IsWindow(hwnd_) != FALSE; }
   // Closes the window as the user's close box would (settings are saved).
   void Close();
+  // Runs the window's messages as the program's loop does (dialog keys included) until no
+  // page title is being fetched any more; false when that took longer than `maxMs`.
+  bool WaitWhileFetching(DWORD maxMs = 30000);
+  // Runs the window's messages as the program's loop does, once through the queue.
+  void PumpLikeTheProgram();
 
  private:
   MainWindow* window_ = nullptr;

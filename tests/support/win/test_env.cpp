@@ -1,5 +1,7 @@
 #include "support/win/test_env.h"
 
+#include <utility>
+
 #include <shellapi.h>
 
 #include <atomic>
@@ -82,6 +84,7 @@ bool FileExists(const std::wstring& path) {
 ScriptedMessageBoxes::ScriptedMessageBoxes(std::deque<int> answers) : answers_(std::move(answers)) {
   SetMessageBoxResponder([this](const std::wstring& text, UINT style, const std::wstring& title) {
     asks_.push_back({text, style, title});
+    if (whileAsking_) std::exchange(whileAsking_, nullptr)();
     if (!answers_.empty()) {
       const int answer = answers_.front();
       answers_.pop_front();
@@ -92,6 +95,19 @@ ScriptedMessageBoxes::ScriptedMessageBoxes(std::deque<int> answers) : answers_(s
 }
 
 ScriptedMessageBoxes::~ScriptedMessageBoxes() { SetMessageBoxResponder({}); }
+
+PrivateTempFolder::PrivateTempFolder(const std::wstring& hint) : folder_(hint) {
+  for (const wchar_t* name : {L"TMP", L"TEMP"}) {
+    std::wstring value(32768, L'\0');
+    const DWORD n = GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+    saved_.emplace_back(name, n ? std::optional<std::wstring>(value.substr(0, n)) : std::nullopt);
+    SetEnvironmentVariableW(name, folder_.Path().c_str());
+  }
+}
+
+PrivateTempFolder::~PrivateTempFolder() {
+  for (const auto& [name, value] : saved_) SetEnvironmentVariableW(name.c_str(), value ? value->c_str() : nullptr);
+}
 
 void Pump() {
   MSG msg;

@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,22 @@ class TempFolder {
   std::wstring path_;
 };
 
+// While it lives, the process's temporary folder (TMP and TEMP) is a fresh folder of its own:
+// the title readers keep fixed file names there, which other test programs use at the same time.
+class PrivateTempFolder {
+ public:
+  explicit PrivateTempFolder(const std::wstring& hint = L"temp");
+  ~PrivateTempFolder();
+  PrivateTempFolder(const PrivateTempFolder&) = delete;
+  PrivateTempFolder& operator=(const PrivateTempFolder&) = delete;
+  const std::wstring& Path() const { return folder_.Path(); }
+  std::wstring operator/(const std::wstring& name) const { return folder_ / name; }
+
+ private:
+  TempFolder folder_;
+  std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
+};
+
 // Removes a file or a folder tree; no error when it is missing.
 void RemoveTree(const std::wstring& path);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
@@ -44,11 +63,15 @@ class ScriptedMessageBoxes {
   explicit ScriptedMessageBoxes(std::deque<int> answers = {});
   ~ScriptedMessageBoxes();
   void Answer(int button) { answers_.push_back(button); }
+  // Runs `act` once, while the next box is open (before it is answered): what a user does
+  // to the window behind it.
+  void WhileAsking(std::function<void()> act) { whileAsking_ = std::move(act); }
   const std::vector<Asked>& Asks() const { return asks_; }
 
  private:
   std::deque<int> answers_;
   std::vector<Asked> asks_;
+  std::function<void()> whileAsking_;
 };
 
 // Lets the thread's pending messages run (paint, posted notifications).

@@ -16,6 +16,8 @@ TEST(RawArgumentText, TakesEverythingAfterTheProgramPathUnchanged) {
       {L"C:\\tools\\pelmora.exe   /AUTO\"C:\\x\" http://a b", L"/AUTO\"C:\\x\" http://a b"},
       {L"pelmora.exe http://example.com/ my  title  ", L"http://example.com/ my  title  "},
       {L"\"C:\\p.exe\"/LNK x", L"/LNK x"},
+      {L"pelmora.exe\t/LNK x", L"/LNK x"},  // a tab separates like a blank
+      {L"\"C:\\p.exe\"\t \tC:\\a\tb", L"C:\\a\tb"},
   };
   for (const auto& c : cases) EXPECT_EQ(RawArgumentText(c.line), c.expected) << c.line;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "text/code_page.h"
 
@@ -61,6 +62,65 @@ TEST(DecodeGeneral, TextsAreTrimmedAndLimitedTo511Bytes) {
   EXPECT_EQ(LimitToAnsiBytes(L"aあい", 4), L"aあ");
   EXPECT_EQ(EncodeGeneral(Settings{.GetMp3Format = L"   "}, std::nullopt)[14].second, L"");  // blanks are stored empty
   EXPECT_EQ(LimitToAnsiBytes(L"ｱｲｳｴ", 3), L"ｱｲｳ");  // half-width katakana are single bytes
+}
+
+std::vector<std::wstring> KeysOf(const KeyValues& values) {
+  std::vector<std::wstring> keys;
+  for (const auto& [key, value] : values) keys.push_back(key);
+  return keys;
+}
+
+// Users and older versions read the file by eye: the keys keep their order, the position right
+// after its switch and only while that switch is on.
+TEST(EncodeGeneral, KeysInTheirWritingOrder) {
+  const std::vector<std::wstring> rest = {
+      L"CheckLocation", L"NoMessage",      L"ArrowIcon",  L"ExitAfterCreate", L"Comment",
+      L"GetHtmlTitle",  L"GetUrlTitle",    L"GetUrlDlgTitle", L"HtmlBuffer",  L"ConnectTimeOut",
+      L"ReceiveTimeOut", L"GetVersion",    L"GetMp3Info", L"GetMp3Format",   L"ExtCut"};
+  std::vector<std::wstring> withPosition = {L"WindowPos", L"WindowLeft", L"WindowTop"};
+  withPosition.insert(withPosition.end(), rest.begin(), rest.end());
+  std::vector<std::wstring> withoutPosition = {L"WindowPos"};
+  withoutPosition.insert(withoutPosition.end(), rest.begin(), rest.end());
+
+  EXPECT_EQ(KeysOf(EncodeGeneral(Settings{.WindowPos = 1}, WindowLeftTop{-5, 7})), withPosition);
+  EXPECT_EQ(KeysOf(EncodeGeneral(Settings{.WindowPos = 1}, std::nullopt)), withoutPosition);
+  EXPECT_EQ(KeysOf(EncodeGeneral(Settings{}, WindowLeftTop{-5, 7})), withoutPosition);
+  const KeyValues values = EncodeGeneral(Settings{.WindowPos = 1}, WindowLeftTop{-5, 7});
+  EXPECT_EQ(values[1].second, L"-5");
+  EXPECT_EQ(values[2].second, L"7");
+}
+
+auto Fields(const Settings& s) {
+  return std::tuple(s.WindowPos, s.CheckLocation, s.NoMessage, s.ArrowIcon, s.ExitAfterCreate, s.Comment,
+                    s.GetHtmlTitle, s.GetUrlTitle, s.GetUrlDlgTitle, s.HtmlBuffer, s.ConnectTimeOut,
+                    s.ReceiveTimeOut, s.GetVersion, s.GetMp3Info, s.GetMp3Format, s.ExtCut);
+}
+
+// Every field comes back through the file's text from its own key. Over the four rows each
+// switch gets the bits of its own number, so no two switches ever agree throughout.
+TEST(DecodeGeneral, ReadsBackWhatEncodeWrote) {
+  int Settings::*const switches[] = {&Settings::WindowPos,      &Settings::CheckLocation, &Settings::NoMessage,
+                                     &Settings::ArrowIcon,      &Settings::ExitAfterCreate, &Settings::GetHtmlTitle,
+                                     &Settings::GetUrlTitle,    &Settings::GetUrlDlgTitle, &Settings::GetVersion,
+                                     &Settings::GetMp3Info,     &Settings::ExtCut};
+  for (int bit = 0; bit < 4; ++bit) {
+    SCOPED_TRACE(bit);
+    Settings s;
+    for (std::size_t i = 0; i < std::size(switches); ++i) s.*switches[i] = static_cast<int>((i + 1) >> bit) & 1;
+    s.Comment = bit % 3;
+    s.HtmlBuffer = 65536 + bit;
+    s.ConnectTimeOut = 20 + bit;
+    s.ReceiveTimeOut = 40 + bit;
+    s.GetMp3Format = L"%T\uFF0F%A" + std::to_wstring(bit);
+    std::map<std::wstring, std::wstring> file;
+    for (const auto& [key, value] : EncodeGeneral(s, WindowLeftTop{-12, 345})) file[key] = value;
+    const GeneralOptions back = DecodeGeneral(Section(file));
+    EXPECT_EQ(Fields(back.settings), Fields(s));
+    EXPECT_EQ(back.windowLeftTop.has_value(), s.WindowPos == 1);
+    EXPECT_FALSE(back.dropGetTitle);
+  }
+  // An empty file gives the same options as a program that never read one.
+  EXPECT_EQ(Fields(DecodeGeneral(Section({})).settings), Fields(Settings{}));
 }
 
 }  // namespace

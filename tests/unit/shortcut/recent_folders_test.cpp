@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace pelmora {
 namespace {
 
@@ -16,6 +18,45 @@ TEST(RecentFolderList, RememberPutsTheFolderFirstInItsNewSpellingAndKeepsTen) {
   ASSERT_EQ(list.Entries().size(), kRecentFolderLimit);
   EXPECT_EQ(list.Entries().front(), L"D:\\Folder11");
   EXPECT_EQ(list.Entries().back(), L"D:\\Folder2");
+}
+
+// Keys are read and written in position order under the list's own prefix; empty positions are
+// skipped when loading and written empty beyond the list when saving.
+TEST(RecentFolderList, LoadAndSaveThroughTheTenKeys) {
+  using namespace std::string_literals;
+  const struct {
+    RecentList which;
+    std::map<std::wstring, std::wstring> stored;
+    Entries loaded;
+  } cases[] = {
+      {RecentList::StartMenu, {{L"Start1", L""}, {L"Start2", L"  C:\\B  "}, {L"Start5", L"D:\\E"}},
+       {L"C:\\B", L"D:\\E"}},
+      {RecentList::Favorites, {{L"Favorites10", L"F:\\Last"}, {L"Favorites11", L"F:\\Beyond"}, {L"Start1", L"x"}},
+       {L"F:\\Last"}},
+      {RecentList::Free, {{L"Free3", L"G:\\a\0garbage"s}, {L"Free4", L"   "}, {L"Free1", L"G:\\z"}},
+       {L"G:\\z", L"G:\\a"}},
+  };
+  for (const auto& c : cases) {
+    RecentFolderList list(c.which);
+    std::vector<std::wstring> asked;
+    list.Load([&](const std::wstring& key) {
+      asked.push_back(key);
+      const auto it = c.stored.find(key);
+      return it == c.stored.end() ? std::wstring() : it->second;
+    });
+    EXPECT_EQ(list.Entries(), c.loaded);
+
+    std::vector<std::wstring> keys;
+    for (int i = 1; i <= 10; ++i) keys.push_back(list.KeyPrefix() + std::to_wstring(i));
+    EXPECT_EQ(asked, keys);
+    std::vector<std::pair<std::wstring, std::wstring>> written;
+    list.Save([&](const std::wstring& key, const std::wstring& value) { written.emplace_back(key, value); });
+    ASSERT_EQ(written.size(), 10u);
+    for (std::size_t i = 0; i < written.size(); ++i) {
+      EXPECT_EQ(written[i].first, keys[i]);
+      EXPECT_EQ(written[i].second, i < c.loaded.size() ? c.loaded[i] : L"");
+    }
+  }
 }
 
 TEST(DropDownWidth, GrowsToTheWidestEntryButNeverPastTwiceTheCombo) {

@@ -13,11 +13,55 @@ TEST(TrimAtNul, CutsAtTheFirstNulThenTrimsBlanks) {
   EXPECT_EQ(TrimAtNul(L"\tx\t"), L"\tx\t");  // only blanks are trimmed
 }
 
-TEST(TextRules, CaseInsensitiveComparisons) {
-  EXPECT_TRUE(ContainsNoCase(L"C:\\Users\\A\\Start Menu\\Programs\\Tools", L"c:\\users\\a\\start menu"));
-  EXPECT_FALSE(ContainsNoCase(L"C:\\Users", L"C:\\Users\\A"));
-  EXPECT_TRUE(EqualsNoCase(L"ｆｏｏ.LNK", L"ＦＯＯ.lnk"));
-  EXPECT_EQ(ToUpper(L"/lnk é"), L"/LNK É");
+// ASCII, full-width and Latin-1 letters are upper-cased; signs and letters whose capital lies
+// outside Latin-1 are not.
+TEST(ToUpper, WhichLettersHaveACapital) {
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"/lnk az", L"/LNK AZ"},
+      {L"`{@[", L"`{@["},  // next to the ASCII letters
+      {L"\uFF41\uFF5A\uFF21", L"\uFF21\uFF3A\uFF21"},  // ａｚＡ
+      {L"\uFF40\uFF5B", L"\uFF40\uFF5B"},  // next to the full-width letters
+      {L"\u00E0\u00E9\u00FE", L"\u00C0\u00C9\u00DE"},  // àéþ
+      {L"\u00F7\u00FF\u00DF\u00B5", L"\u00F7\u00FF\u00DF\u00B5"},  // ÷ ÿ ß µ stay
+      {L"\u3042\u30A2", L"\u3042\u30A2"},
+  };
+  for (const auto& [text, upper] : cases) EXPECT_EQ(ToUpper(text), upper) << text;
+  EXPECT_TRUE(EqualsNoCase(L"\uFF46\uFF4F\uFF4F.LNK", L"\uFF26\uFF2F\uFF2F.lnk"));
+  EXPECT_FALSE(EqualsNoCase(L"abc", L"abcd"));
+}
+
+TEST(ContainsNoCase, EitherSideMayHoldTheCapitals) {
+  const struct {
+    const wchar_t* haystack;
+    const wchar_t* needle;
+    bool found;
+  } cases[] = {
+      {L"C:\\Users\\A\\Start Menu\\Programs", L"c:\\users\\a\\start menu", true},
+      {L"c:\\users\\a\\start menu\\programs", L"C:\\USERS", true},
+      {L"C:\\Users\\Programs", L"PROGRAMS", true},  // at the very end
+      {L"Programs", L"programs", true},                // the whole haystack
+      {L"C:\\Users\\Programs", L"programz", false},
+      {L"C:\\Users", L"C:\\Users\\A", false},  // longer than the haystack
+      {L"abc", L"", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ContainsNoCase(c.haystack, c.needle), c.found) << c.haystack << L" / " << c.needle;
+}
+
+TEST(TextRules, TrimmingAndBackslashes) {
+  const struct {
+    const wchar_t* text;
+    const wchar_t* trimmed;
+    const wchar_t* trailingTrimmed;
+  } cases[] = {
+      {L"  a b  ", L"a b", L"  a b"},
+      {L"   ", L"", L""},
+      {L"", L"", L""},
+      {L"\ta\t ", L"\ta\t", L"\ta\t"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TrimSpaces(c.text), c.trimmed) << c.text;
+    EXPECT_EQ(TrimTrailingSpaces(c.text), c.trailingTrimmed) << c.text;
+  }
   EXPECT_EQ(WithTrailingBackslash(L"C:\\"), L"C:\\");
   EXPECT_EQ(WithTrailingBackslash(L"C:\\a"), L"C:\\a\\");
 }

@@ -24,9 +24,32 @@ TEST(CheckUrlSyntax, OnlyTheHeadBeforeTheFirstQuestionMarkIsExamined) {
   };
   for (const auto& c : cases) EXPECT_EQ(CheckUrlSyntax(c.text), c.kind) << c.text;
 
-  const std::wstring overlong = L"http://" + std::wstring(kMaxUrlHeadLength, L'a');
-  EXPECT_EQ(CheckUrlSyntax(overlong), TargetKind::Invalid);
-  EXPECT_EQ(CheckUrlSyntax(L"http://a?" + overlong), TargetKind::Url);
+}
+
+// The head before the first "?" may be as long as the system's longest path, not one more.
+TEST(CheckUrlSyntax, HeadLengthLimit) {
+  const std::wstring longest = L"http://" + std::wstring(kMaxUrlHeadLength - 7, L'a');
+  const struct {
+    std::wstring text;
+    TargetKind kind;
+  } cases[] = {
+      {longest, TargetKind::Url},
+      {longest + L"a", TargetKind::Invalid},
+      {longest + L"?" + std::wstring(100, L'q'), TargetKind::Url},
+      {longest + L"a?q", TargetKind::Invalid},
+      {L"http://a?" + longest + L"a", TargetKind::Url},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckUrlSyntax(c.text), c.kind) << c.text.size();
+}
+
+// A path whose last part names a device opens the device, wherever its folder.
+TEST(NamesDevice, TheLastPartOfThePathDecides) {
+  for (const wchar_t* path : {L"NUL", L"C:\\x\\nul.txt", L"C:\\x\\CON", L"D:\\LPT1\\", L"C:/a/aux.info",
+                              L"C:com1", L"\\\\server\\share\\prn.log", L"clock$"})
+    EXPECT_TRUE(NamesDevice(path)) << path;
+  for (const wchar_t* path : {L"", L"C:\\", L"C:\\nul\\a.txt", L"C:\\x\\nullify.txt", L"C:\\x\\COM10",
+                              L"C:\\x\\a.con", L"\\\\server\\con2"})
+    EXPECT_FALSE(NamesDevice(path)) << path;
 }
 
 TEST(CheckUrlSyntax, TheTwentyThreeMarksAndNothingElseOfAscii) {

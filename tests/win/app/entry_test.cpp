@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "win/system.h"
+#include "support/win/http_test_server.h"
 #include "support/win/test_env.h"
 
 namespace pelmora {
@@ -83,6 +84,29 @@ TEST(Entry, OtherwiseTheMainWindowOpensAndItsCloseEndsTheProgram) {
   EXPECT_EQ(WaitForExit(s, 30000), 0u);
   Close(s);
   EXPECT_TRUE(test::FileExists(settings));  // closing saved the settings beside the program
+  DeleteFileW(settings.c_str());
+}
+
+TEST(Entry, AClosedWindowDoesNotWaitForAPageTitle) {
+  // The server never answers; the fetch would take the default time-outs, 15 seconds.
+  test::HttpTestServer silent(test::HttpTestServer::Behaviour::NeverAnswer);
+  ASSERT_TRUE(silent.Started());
+  const test::PrivateTempFolder temp(L"entry");
+  const std::wstring settings = ProgramFolder() + L"pelmora.ini";
+  WritePrivateProfileStringW(L"GENERAL", L"GetUrlTitle", L"1", settings.c_str());
+  Started s = Start(silent.Url());
+  ASSERT_TRUE(s.ok);
+  HWND window = WaitForMainWindow(s);
+  ASSERT_NE(window, nullptr);
+  // The request reached the server: the fetch is under way.
+  for (int i = 0; i < 200 && silent.Requests().empty(); ++i) Sleep(25);
+  ASSERT_FALSE(silent.Requests().empty());
+  const ULONGLONG asked = GetTickCount64();
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForExit(s, 30000), 0u);
+  const ULONGLONG took = GetTickCount64() - asked;
+  EXPECT_LT(took, 3000u) << "the close waited for the fetch";
+  Close(s);
   DeleteFileW(settings.c_str());
 }
 

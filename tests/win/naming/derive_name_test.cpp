@@ -4,6 +4,7 @@
 
 #include "naming/target_readers.h"
 #include "naming/volume_label.h"
+#include "reader_test.h"
 #include "support/win/test_env.h"
 
 namespace pelmora {
@@ -46,16 +47,26 @@ TEST(DeriveShortcutName, TargetsWithoutInnerNamesFallBackToTheirPath) {
   }
 }
 
-TEST(DeriveShortcutName, AFailedTitleFetchShowsStatusAndIsNotSanitized) {
-  std::vector<std::wstring> status;
+TEST(DeriveShortcutName, AUrlAsksForItsPageTitleOnlyWhenTitlesAreWanted) {
   Settings settings;
-  settings.GetUrlTitle = 1;
-  // Nothing listens on port 1, so no title comes back.
-  EXPECT_EQ(DeriveShortcutName(L"http://127.0.0.1:1/", TargetKind::Url, settings,
-                               [&](const std::wstring& text) { status.push_back(text); })
-                .name,
-            L"タイトル取得に失敗しました");
-  EXPECT_EQ(status, std::vector<std::wstring>{L"タイトル取得中..."});
+  for (int wanted : {0, 1}) {
+    settings.GetUrlTitle = wanted;
+    const NameProposal proposal = DeriveShortcutName(L"http://example.com/", TargetKind::Url, settings);
+    EXPECT_EQ(proposal.fetchTitle, wanted == 1);
+    EXPECT_EQ(proposal.name, L"");
+  }
+}
+
+// The page goes through the fixed temporary file: the reader fixture keeps it private.
+class FetchedPageName : public test::ReaderTest {};
+
+TEST_F(FetchedPageName, TheTitleMadeSafeOrTheFailureText) {
+  Settings settings;
+  EXPECT_EQ(NameFromFetchedPage("<title>a/b: c?</title>", settings), L"a／b： c？");
+  EXPECT_EQ(NameFromFetchedPage("<title>CON</title>", settings), L"CON_");  // a device's name is no file's
+  // The failure text is the program's own and is not altered.
+  EXPECT_EQ(NameFromFetchedPage("<html>no title</html>", settings), L"タイトル取得に失敗しました");
+  EXPECT_EQ(NameFromFetchedPage("", settings), L"タイトル取得に失敗しました");
 }
 
 TEST(DeriveComment, ByTheCommentOption) {

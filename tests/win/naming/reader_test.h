@@ -21,32 +21,15 @@ class ReaderTest : public ::testing::Test {
   // The settings the readers are handed; each test starts from the defaults.
   Settings settings_;
 
-  void SetUp() override {
-    temp_ = std::make_unique<TempFolder>(L"readers");
-    for (const wchar_t* name : {L"TMP", L"TEMP"}) {
-      wchar_t value[32768];
-      const DWORD n = GetEnvironmentVariableW(name, value, 32768);
-      savedEnv_.push_back({name, n ? std::wstring(value, n) : std::wstring(), n != 0});
-      SetEnvironmentVariableW(name, temp_->Path().c_str());
-    }
-  }
-  void TearDown() override {
-    for (const auto& e : savedEnv_) SetEnvironmentVariableW(e.name, e.had ? e.value.c_str() : nullptr);
-    temp_.reset();
-  }
+  void SetUp() override { temp_ = std::make_unique<PrivateTempFolder>(L"readers"); }
+  void TearDown() override { temp_.reset(); }
   // The fetch limits of the test's settings.
   FetchLimits Limits() const { return FetchLimitsOf(settings_); }
   // A path in the private temporary folder.
   std::wstring Temp(const std::wstring& name) const { return *temp_ / name; }
 
  private:
-  struct SavedVariable {
-    const wchar_t* name;
-    std::wstring value;
-    bool had;
-  };
-  std::unique_ptr<TempFolder> temp_;
-  std::vector<SavedVariable> savedEnv_;
+  std::unique_ptr<PrivateTempFolder> temp_;
 };
 
 }  // namespace pelmora::test

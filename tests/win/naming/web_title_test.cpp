@@ -14,6 +14,12 @@ using Behaviour = HttpTestServer::Behaviour;
 
 class WebTitle : public test::ReaderTest {
  protected:
+  // The page's title as the window gets it once the download has ended.
+  std::wstring FetchWebTitle(const std::wstring& url, const FetchLimits& limits) {
+    std::string bytes;
+    DownloadPageHead(url, limits, bytes);
+    return TitleOfDownloadedPage(bytes, limits.htmlBuffer);
+  }
   void SetUp() override {
     ReaderTest::SetUp();
     settings_.ConnectTimeOut = 1;

@@ -56,6 +56,12 @@ TEST_F(ClassifyTargetTest, MissingMalformedAndWildcardPathsAreInvalid) {
       std::wstring(L"C:\\\0x", 4),
       L"Q:\\nothing\\here",
       dir_ / std::wstring(300, L'a'),
+      // Devices, wherever the path points: no file to link to.
+      L"NUL",
+      L"con",
+      dir_ / L"nul.txt",
+      L"C:\\x\\nul.txt",
+      dir_ / L"COM1.log",
   };
   for (const auto& text : cases) EXPECT_EQ(ClassifyTarget(text), TargetKind::Invalid) << text;
 }
