@@ -12,9 +12,12 @@
 #include "resource.h"
 #include "text/text_rules.h"
 #include "win/message_box.h"
+#include "win/system.h"
 #include "win/registry.h"
 #include "shell/menu_registration.h"
+#include "support/win/data_object.h"
 #include "support/win/gui_driver.h"
+#include "support/win/main_window_fixture.h"
 #include "support/win/test_env.h"
 
 namespace pelmora {
@@ -536,6 +539,37 @@ TEST_F(OptionDialogTest, RemoveAllTakesEveryListedEntry) {
   EXPECT_FALSE(IsExtensionRegistered(Ext(L"zza")));
   EXPECT_FALSE(IsExtensionRegistered(Ext(L"zzb")));
   EXPECT_EQ(StoredExtensions(), L"");
+}
+
+// Opened from the main window: nothing can be dropped meanwhile, the arrow follows OK at once,
+// and the settings reach the file when the main window closes.
+TEST(OptionDialogFromTheMainWindow, OkChangesTheWindowAndTheFileCancelNothing) {
+  const std::wstring settingsFile = ProgramFolder() + ProgramBaseName() + L".ini";
+  DeleteFileW(settingsFile.c_str());
+  {
+    test::MainWindowSession s(L"\"" + GetSystemFolder() + L"shell32.dll\"");
+    ASSERT_TRUE(s.Window().Preview().ArrowShown());
+    for (const int button : {IDCANCEL, IDOK}) {
+      test::WithModalWindow(
+          L"オプション", [&] { Click(s.Control(IDC_BTN_OPTION)); },
+          [&](HWND dialog) {
+            IDataObject* drop = test::MakeTextDrop(L"http://example.com/");
+            EXPECT_EQ(test::DropOn(s.Window().DropTargetObject(), drop), static_cast<DWORD>(DROPEFFECT_NONE));
+            drop->Release();
+            Click(GetDlgItem(dialog, IDC_CHK_ARROWICON));
+            Click(GetDlgItem(dialog, button));
+          });
+      EXPECT_EQ(s.Window().Preview().ArrowShown(), button == IDCANCEL);
+    }
+    EXPECT_EQ(s.Window().CurrentSettings().ArrowIcon, 1);
+    wchar_t stored[16] = {};
+    GetPrivateProfileStringW(L"GENERAL", L"ArrowIcon", L"", stored, 16, settingsFile.c_str());
+    EXPECT_EQ(std::wstring(stored), L"");  // not before the window closes
+  }
+  wchar_t stored[16] = {};
+  GetPrivateProfileStringW(L"GENERAL", L"ArrowIcon", L"", stored, 16, settingsFile.c_str());
+  EXPECT_EQ(std::wstring(stored), L"1");
+  DeleteFileW(settingsFile.c_str());
 }
 
 // For screenshots: PELMORA_SHOW_OPTION_DIALOG=<seconds> keeps the dialog up that long.

@@ -12,6 +12,9 @@
 #include "win/popup_menu.h"
 #include "win/system.h"
 #include "naming/volume_label.h"
+#include "text/text_rules.h"
+#include "support/lnk_reader.h"
+#include "support/win/gui_driver.h"
 #include "support/win/main_window_fixture.h"
 #include "support/win/test_env.h"
 
@@ -151,6 +154,39 @@ TEST_F(SpecialMenuTest, ExplorerPresetsAskForTheFolderAfterTheQuestion) {
   ScriptedMessageBoxes boxes({IDYES});
   EXPECT_FALSE(Show());
   EXPECT_EQ(cancelled.asked.size(), 1u);
+}
+
+// From the button through the window's fields to the shortcut written.
+TEST_F(SpecialMenuTest, APresetChosenFromTheButtonIsCreatedWithItsArgumentsAndIcon) {
+  WritePrivateProfileStringW(L"Debug", L"WindowsVersionCheck", L"0",
+                             (ProgramFolder() + ProgramBaseName() + L".ini").c_str());
+  test::MainWindowSession s;  // reads the version check when it loads
+  test::TempFolder dir;
+  const std::wstring name = L"再起動" + std::to_wstring(GetCurrentProcessId());
+  {
+    MenuChoice choice(IDM_SHUTDOWN + 1);  // restart
+    ScriptedMessageBoxes boxes({IDYES});
+    s.Window().SetChecked(IDC_CHK_WHERE + 2, true);  // Startup, which the preset clears
+    test::Click(s.Control(IDC_BTN_SPECIAL));
+    ASSERT_EQ(boxes.Asks().size(), 1u);
+  }
+  EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + 2)));
+  EXPECT_EQ(test::TextOf(s.Control(IDC_TXT_OPTION)), L"SHELL32.DLL,SHExitWindowsEx 2");
+  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::File);
+  EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_SHORTCUTNAME));
+  test::Type(s.Control(IDC_TXT_SHORTCUTNAME), name);
+  s.Window().SetChecked(IDC_CHK_WHERE + 5, true);
+  test::Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+  ScriptedMessageBoxes boxes;
+  test::Click(s.Control(IDC_BTN_CREATE));
+  const auto link = test::ReadLnkFile(test::ReadFileBytes(dir / (name + L".lnk")));
+  ASSERT_TRUE(link);
+  EXPECT_TRUE(EqualsNoCase(link->TargetPath(), GetSystemFolder() + L"RUNDLL32.EXE"));
+  EXPECT_EQ(link->arguments.value_or(L""), L"SHELL32.DLL,SHExitWindowsEx 2");
+  EXPECT_EQ(link->name.value_or(L""), L"Windowsを再起動します。");
+  EXPECT_TRUE(EqualsNoCase(link->iconLocation.value_or(L""), GetSystemFolder() + L"SHELL32.DLL"));
+  EXPECT_EQ(link->iconIndex, 27);
+  DeleteFileW((ProgramFolder() + ProgramBaseName() + L".ini").c_str());
 }
 
 // For screenshots: PELMORA_SHOW_SPECIAL_MENU=<seconds> keeps the real menu open that long.
