@@ -130,6 +130,7 @@ TEST(JapaneseTextDetection, EvidenceOutweighsTheFirstHint) {
   } cases[] = {
       {"Shift-JIS half-width kana alone", sjisKana, Enc::ShiftJis},
       {"EUC-JP half-width kana alone", eucKana, Enc::EucJp},
+      {"EUC-JP kanji that Shift-JIS reads cleanly too", "\xc0\xe8\xc0\xb8", Enc::EucJp},  // 先生
       {"EUC-JP hiragana of kana-range bytes", "\xa4\xa2\xa4\xa4\xa4\xa6", Enc::EucJp},  // あいう
       {"Shift-JIS kanji from the 0x8E row", "\x8e\xc0", Enc::ShiftJis},                  // 実
       {"EUC-JP kanji of kana-range bytes", eucBoss, Enc::EucJp},
@@ -138,15 +139,21 @@ TEST(JapaneseTextDetection, EvidenceOutweighsTheFirstHint) {
       // unless the page says otherwise.
       {"Shift-JIS plain half-width kana, undeclared", "\xb6\xc0\xb6\xc5", Enc::EucJp},  // ｶﾀｶﾅ
       {"Shift-JIS plain half-width kana, declared", "<meta charset=shift_jis>\xb6\xc0\xb6\xc5", Enc::ShiftJis},
+      {"the same with a corrupt byte", "<meta charset=shift_jis>\xb6\xc0\xff\xb6\xc5", Enc::ShiftJis},
       {"UTF-8 with one bad byte", "caf\xc3\xa9 \xe6\x97\xa5\x80\xe6\x9c\xac", Enc::Utf8},
       {"UTF-8 cut at the end", "\xe6\x97\xa5\xe6\x9c", Enc::Utf8},
       {"one two-byte UTF-8 character", "caf\xc3\xa9", Enc::Utf8},
       {"UTF-8 under a Shift-JIS declaration", "<meta charset=Shift_JIS>" + kUtf8, Enc::Utf8},
+      {"UTF-8 that Shift-JIS reads too, under a Shift-JIS declaration",
+       "<meta charset=Shift_JIS><title>\xe6\x9d\xb1\xe4\xba\xac</title>", Enc::Utf8},  // 東京
       {"Shift-JIS under a UTF-8 declaration", "<meta charset=UTF-8>" + kSjis, Enc::ShiftJis},
       {"EUC-JP under a Shift-JIS declaration", "<meta charset=Shift_JIS>" + kEuc, Enc::EucJp},
+      {"EUC-JP one fault short of Shift-JIS, under a Shift-JIS declaration",
+       "<meta charset=Shift_JIS><title>\xc2\xe7\xba\xe5</title>", Enc::EucJp},  // 大阪
       {"UTF-16 declared in ASCII markup", "<meta charset=utf-16>" + kSjis, Enc::ShiftJis},
       {"JIS half-width escape alone", "\x1b(I12", Enc::Iso2022Jp},
       {"JIS escape of the older kanji set", "\x1b$@F|", Enc::Iso2022Jp},
+      {"Shift-JIS after a stray JIS escape", "\x1b(B\x93\xfa", Enc::ShiftJis},
       {"plain ASCII", "<title>plain</title>", Enc::Ascii},
       {"a zero in every other byte", Widen16("<title>x</title>", false), Enc::Utf16Le},
       {"nothing", "", Enc::Ascii},
