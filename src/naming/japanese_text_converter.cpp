@@ -273,6 +273,11 @@ struct Reading {
 
 constexpr int kFaultWeight = 4;
 
+void AddFault(Reading& r) {
+  ++r.faults;
+  r.score -= kFaultWeight;
+}
+
 bool ReadsCleanly(const Reading& r) { return r.possible && r.faults == 0; }
 // Nearly everything reads well: a corrupt byte or two in a long text.
 bool ReadsNearlyCleanly(const Reading& r) {
@@ -288,8 +293,7 @@ Reading MeasureUtf8(std::string_view s) {
       ++r.characters;
       r.score += step.length == 2 ? 2 : 4;  // longer sequences almost never happen by chance
     } else if (step.kind == Utf8Unit::Invalid) {
-      ++r.faults;
-      r.score -= kFaultWeight;
+      AddFault(r);
     }
     i += step.length;
   }
@@ -320,8 +324,7 @@ Reading MeasureShiftJis(std::string_view s) {
       }
       case JapaneseUnit::Undefined:
       case JapaneseUnit::Invalid:
-        ++r.faults;
-        r.score -= kFaultWeight;
+        AddFault(r);
         break;
       default:
         break;
@@ -362,8 +365,7 @@ Reading MeasureEucJp(std::string_view s) {
         break;
       case JapaneseUnit::Undefined:
       case JapaneseUnit::Invalid:
-        ++r.faults;
-        r.score -= kFaultWeight;
+        AddFault(r);
         break;
       default:
         break;

@@ -5,6 +5,7 @@
 #include "naming/html_title.h"
 #include "naming/japanese_text_charset.h"
 #include "naming/japanese_text_converter.h"
+#include "support/utf16_text.h"
 
 namespace pelmora {
 namespace {
@@ -18,17 +19,8 @@ const std::string kJis = "\x1b\x24\x42\x46\x7c\x4b\x5c\x38\x6c\x24\x4e\x25\x3f\x
 const std::string kUtf8 = "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x81\xae\xe3\x82\xbf\xe3\x82\xa4\xe3\x83\x88\xe3\x83\xab";
 const std::wstring kTitle = L"日本語のタイトル";
 
-// UTF-16 bytes of the text (char16_t, so that pairs come out the same on every platform).
-std::string Utf16(std::u16string_view text, bool bigEndian) {
-  std::string s;
-  for (const char16_t unit : text) {
-    const char hi = static_cast<char>(unit >> 8), lo = static_cast<char>(unit & 0xFF);
-    s.push_back(bigEndian ? hi : lo);
-    s.push_back(bigEndian ? lo : hi);
-  }
-  return s;
-}
-std::string Widen16(std::string_view ascii, bool bigEndian) { return Utf16(std::u16string(ascii.begin(), ascii.end()), bigEndian); }
+std::string Utf16(std::u16string_view text, bool bigEndian) { return test::EncodeUtf16(text, bigEndian); }
+std::string Widen16(std::string_view ascii, bool bigEndian) { return test::WidenToUtf16(ascii, bigEndian); }
 
 std::string Html(const std::string& title) { return "<title>" + title + "</title>\r\n"; }
 
