@@ -1,6 +1,7 @@
 #include "naming/japanese_text_converter.h"
 
 #include <optional>
+#include <vector>
 
 #include "text/code_page.h"
 #include "text/utf16.h"
@@ -20,8 +21,9 @@ bool StartsWith(std::string_view s, std::string_view head) { return s.substr(0, 
 
 // ---- decoding ----
 
-// Collects Shift-JIS characters and hands them to the code page in runs; characters that have
-// no Shift-JIS form (U+FFFD, JIS X 0212) go straight into the text between the runs.
+// Collects Shift-JIS characters for the code page, and the characters that have no Shift-JIS
+// form (U+FFFD, JIS X 0212) with the place they go; the code page then converts everything in
+// one call, however many bad bytes a file holds.
 class ShiftJisText {
  public:
   void AddUnit(std::string_view unit) {
@@ -29,42 +31,63 @@ class ShiftJisText {
     ++units_;
   }
   void AddByte(unsigned b) { AddUnit(std::string(1, static_cast<char>(b))); }
-  void AddCharacter(char32_t c) {
-    Flush();
-    AppendCodePoint(text_, c);
-  }
-  std::wstring Finish() {
-    Flush();
-    return std::move(text_);
+  void AddCharacter(char32_t c) { others_.push_back({units_, c}); }
+
+  std::wstring Finish() const {
+    const std::wstring decoded = Decode();
+    std::wstring text;
+    text.reserve(decoded.size() + others_.size());
+    std::size_t next = 0;  // every unit has become exactly one character of `decoded`
+    for (const Other& other : others_) {
+      text.append(decoded, next, other.beforeUnit - next);
+      next = other.beforeUnit;
+      AppendCodePoint(text, other.c);
+    }
+    text.append(decoded, next);
+    return text;
   }
 
  private:
-  void Flush() {
-    if (pending_.empty()) return;
-    const std::wstring decoded = DecodeCodePage(kShiftJis, pending_);
-    if (decoded.size() == units_) {
-      text_ += decoded;
-    } else {
-      // The code page saw a character differently (one this reader takes for defined): each
-      // one on its own then, U+FFFD for one that gives no single character.
-      for (std::size_t i = 0; i < pending_.size();) {
-        const std::size_t length = ReadShiftJisUnit(pending_, i).length;
-        const std::wstring one = DecodeCodePage(kShiftJis, std::string_view(pending_).substr(i, length));
-        if (one.size() == 1) {
-          text_ += one;
-        } else {
-          AppendCodePoint(text_, kReplacementCharacter);
+  struct Other {
+    std::size_t beforeUnit;
+    char32_t c;
+  };
+
+  std::wstring Decode() const {
+    std::wstring decoded = DecodeCodePage(kShiftJis, pending_);
+    if (decoded.size() == units_) return decoded;
+    // The code page saw a character differently (one this reader takes for defined): piece by
+    // piece then, and unit by unit in a piece that disagrees, U+FFFD for a unit that gives no
+    // single character.
+    decoded.clear();
+    constexpr std::size_t kPieceUnits = 256;
+    for (std::size_t i = 0; i < pending_.size();) {
+      std::size_t end = i, count = 0;
+      for (; end < pending_.size() && count < kPieceUnits; ++count) end += ReadShiftJisUnit(pending_, end).length;
+      const std::string_view piece = std::string_view(pending_).substr(i, end - i);
+      const std::wstring part = DecodeCodePage(kShiftJis, piece);
+      if (part.size() == count) {
+        decoded += part;
+      } else {
+        for (std::size_t k = 0; k < piece.size();) {
+          const std::size_t length = ReadShiftJisUnit(piece, k).length;
+          const std::wstring one = DecodeCodePage(kShiftJis, piece.substr(k, length));
+          if (one.size() == 1) {
+            decoded += one;
+          } else {
+            AppendCodePoint(decoded, kReplacementCharacter);
+          }
+          k += length;
         }
-        i += length;
       }
+      i = end;
     }
-    pending_.clear();
-    units_ = 0;
+    return decoded;
   }
 
   std::string pending_;
   std::size_t units_ = 0;
-  std::wstring text_;
+  std::vector<Other> others_;
 };
 
 // A JIS X 0212 character, given as its two 7-bit bytes; U+FFFD where the platform's EUC-JP
