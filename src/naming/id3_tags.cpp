@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "text/ansi_limit.h"
 #include "text/code_page.h"
 #include "text/utf16.h"
 #include "text/utf8.h"
@@ -266,25 +267,9 @@ Mp3Tags ReadId3Tags(std::string_view fileStart, std::string_view fileEnd) {
     fillGaps(ParseId3v2(fileEnd.substr(fileEnd.size() - appended.trailing - appended.length, appended.length)));
   }
   fillGaps(ParseId3v1(fileEnd));
-  tags.title = LimitAnsiBytes(tags.title, kMp3TagTextBytes);
-  tags.artist = LimitAnsiBytes(tags.artist, kMp3TagTextBytes);
+  tags.title = LimitToAnsiBytes(tags.title, kMp3TagTextBytes);
+  tags.artist = LimitToAnsiBytes(tags.artist, kMp3TagTextBytes);
   return tags;
-}
-
-std::wstring LimitAnsiBytes(std::wstring_view text, std::size_t maxBytes) {
-  auto dropHalfPair = [](std::wstring_view& head) {
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (!head.empty() && head.back() >= 0xD800 && head.back() <= 0xDBFF) head.remove_suffix(1);
-    }
-  };
-  // Every character takes at least one byte, so no more than maxBytes characters can fit.
-  std::wstring_view head = text.substr(0, maxBytes);
-  dropHalfPair(head);
-  while (!head.empty() && AnsiByteCount(head) > maxBytes) {
-    head.remove_suffix(1);
-    dropHalfPair(head);
-  }
-  return std::wstring(head);
 }
 
 }  // namespace pelmora

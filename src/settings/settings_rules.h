@@ -47,9 +47,6 @@ int ProfileNumber(std::wstring_view value);
 int OnByDefault(std::optional<int> stored);
 int OffByDefault(std::optional<int> stored);
 
-// The text cut after whole characters so that it takes at most `maxBytes` ANSI bytes.
-std::wstring LimitToAnsiBytes(std::wstring_view text, std::size_t maxBytes);
-
 // The stored text of a key of one section, as the profile functions give it; nullopt when
 // the key is absent.
 using StoredValue = std::function<std::optional<std::wstring>(std::wstring_view key)>;

@@ -5,6 +5,7 @@
 #include "win/system.h"
 #include "text/text_rules.h"
 #include "settings/profile_file.h"
+#include "text/ansi_limit.h"
 #include "settings/settings_rules.h"
 
 namespace pelmora {
