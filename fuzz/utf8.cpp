@@ -1,4 +1,4 @@
-// Any bytes: the UTF-8 check and the decoder stay in bounds and keep their size promises.
+// Any bytes: the UTF-8 check and the decoders stay in bounds and keep their size promises.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -13,5 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (pelmora::DecodeUtf8(bytes, L"?").size() > size) __builtin_trap();
   if (pelmora::DecodeUtf8(bytes, L"").size() > size) __builtin_trap();
   if (pelmora::DecodeUtf8(bytes, L"<?>").size() > 3 * size) __builtin_trap();
+  if (pelmora::DecodeUtf8Text(bytes).size() > size) __builtin_trap();
   return 0;
 }

@@ -40,4 +40,7 @@
 #define IDC_BTN_BROWS 1200       // 0..4
 #define IDC_BTN_CLEAR 1300       // 0..1
 #define IDC_PIC_FLATBUTTON 1400  // 0..9
+
+#include "option_dialog_ids.h"
+#include "special_menu_ids.h"
 #include "url_dialog_ids.h"

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "app/main_window_controls.h"
+#include "app/option_dialog.h"
+#include "app/special_menu.h"
 #include "naming/derive_name.h"
 #include "resource.h"
 #include "settings/settings_file.h"
@@ -177,6 +179,8 @@ void MainWindow::OnCommand(int id, int code) {
   if (RunningCommand()) return;
   const CommandScope scope(*this);
   if (id >= IDC_BTN_BROWS && id < IDC_BTN_BROWS + 5) return btnBrows_Click(id - IDC_BTN_BROWS);
+  if (id == IDC_BTN_SPECIAL) return btnSpecial_Click();
+  if (id == IDC_BTN_OPTION) return btnOption_Click();
   // Enter arrives as IDOK; it creates only when 作成 could be clicked.
   if ((id == IDC_BTN_CREATE || id == IDOK) && IsWindowEnabled(Control(IDC_BTN_CREATE))) return btnCreate_Click();
 }
@@ -412,6 +416,18 @@ void MainWindow::btnClear_Click(int index) {
 }
 
 void MainWindow::btnExit_Click() { Form_Unload(); }
+
+void MainWindow::btnSpecial_Click() {
+  const auto fields = ShowSpecialMenu(hwnd_, Control(IDC_BTN_SPECIAL), {windowsFolder_, systemFolder_, platformId_},
+                                      windowsVersionCheck_);
+  if (fields) AdoptPreset(*fields);
+}
+
+void MainWindow::btnOption_Click() {
+  ShowOptionDialog(hwnd_, settings_, OptionPathsOfProgram());
+  // The arrow follows the option at once; the icon under it stays.
+  preview_.SetArrowHidden(settings_.ArrowIcon == 1);
+}
 
 void MainWindow::btnCreate_Click() {
   CreateRequest request;

@@ -14,6 +14,7 @@
 #include "shortcut/destinations.h"
 #include "shortcut/recent_folders.h"
 #include "shortcut/shell_link.h"
+#include "special/special_presets.h"
 #include "url/target_kind.h"
 #include "win/drop_target.h"
 #include "win/handles.h"
@@ -72,6 +73,8 @@ class MainWindow {
   void btnCreate_Click();
   void btnBrows_Click(int index);
   void btnClear_Click(int index);
+  void btnSpecial_Click();
+  void btnOption_Click();
   void btnExit_Click();
   void chkWhere_Click(int index);
   void chkAllUsers_Click();
@@ -107,6 +110,8 @@ class MainWindow {
   // a shell link has are cleared when `clearLinkFields`.
   void AdoptUrl(const std::wstring& url, const std::wstring* name, bool fetchTitle, bool clearLinkFields);
   void ClearLinkOnlyFields();
+  // A special preset's target, arguments, name, comment and icon.
+  void AdoptPreset(const PresetFields& fields);
   // The proposed name of a file or folder target of the current kind.
   void ProposeName(const std::wstring& target);
   // The page title fetch: it runs on its own thread and ends by a posted message; a new target,

@@ -126,6 +126,24 @@ void MainWindow::ClearLinkOnlyFields() {
   iconIndex_ = 0;
 }
 
+void MainWindow::AdoptPreset(const PresetFields& fields) {
+  StopTitleFetch();
+  targetKind_ = TargetKind::File;
+  SetText(IDC_TXT_WRKPATH, L"");
+  SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, 0, 0);
+  SetText(IDC_TXT_LNKPATH, fields.target);
+  SetText(IDC_TXT_OPTION, fields.arguments);
+  SetText(IDC_TXT_SHORTCUTNAME, fields.name);
+  SetText(IDC_TXT_COMMENT, fields.comment);
+  // The icon is taken only from a file that holds icons.
+  if (SetIconSource(fields.iconFile) > 0) {
+    iconIndex_ = fields.iconIndex;
+    preview_.DrawIconFromSource(fields.iconIndex);
+  }
+  if (fields.clearStartup) SetChecked(IDC_CHK_WHERE + static_cast<int>(DestinationKind::Startup), false);
+  FocusField(Control(IDC_TXT_SHORTCUTNAME));
+}
+
 void MainWindow::ProposeName(const std::wstring& target) {
   NameProposal proposal = DeriveShortcutName(target, targetKind_, settings_);
   lastFileDescription_ = std::move(proposal.fileDescription);

@@ -9,5 +9,7 @@ pelmora_windows(
   main_window_target.cpp
   message_loop.cpp
   open_link_target.cpp
+  option_dialog.cpp
+  special_menu.cpp
   url_dialog.cpp
 )

@@ -1,7 +1,7 @@
 #include "naming/html_title.h"
 
-#include "text/code_page.h"
 #include "text/text_rules.h"
+#include "naming/japanese_text_converter.h"
 
 namespace pelmora {
 namespace {
@@ -9,6 +9,9 @@ namespace {
 // Tag positions are kept as 16-bit character numbers counted from 1: a closing tag that starts
 // after character 32767 (and so any opening tag after character 32760) is out of reach.
 constexpr std::size_t kClosingTagLimit = 32767;
+
+// C0 and C1 controls, DEL: never part of a name.
+bool IsControl(wchar_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
 wchar_t FoldAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
 
@@ -51,7 +54,7 @@ std::wstring ExtractHtmlTitle(std::wstring_view text) {
 
   std::wstring title;
   for (const wchar_t c : text.substr(first, close - first)) {
-    if (c != L'\r' && c != L'\n' && c != L'\t') title.push_back(c);
+    if (!IsControl(c)) title.push_back(c);
   }
   title = ReplaceAllNoCase(title, L"&LT;", L"<");
   title = ReplaceAllNoCase(title, L"&GT;", L">");
@@ -61,8 +64,9 @@ std::wstring ExtractHtmlTitle(std::wstring_view text) {
   return TrimSpaces(title);
 }
 
-std::wstring HtmlTitleFromBytes(std::string_view bytes, std::size_t htmlBuffer) {
-  return ExtractHtmlTitle(FromAnsiBytes(bytes.substr(0, htmlBuffer)));
+std::wstring TitleFromPageBytes(std::string_view bytes, std::size_t htmlBuffer) {
+  const std::string_view head = bytes.substr(0, htmlBuffer);
+  return ExtractHtmlTitle(DecodeJapaneseText(head, DetectJapaneseEncoding(head)));
 }
 
 }  // namespace pelmora

@@ -1,4 +1,4 @@
-// Finding the title element of an HTML page: text in, title out, no files involved.
+// Finding the title element of an HTML page: bytes or text in, title out, no files involved.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -7,13 +7,15 @@
 namespace pelmora {
 
 // The text between the first "<TITLE>" and the "</TITLE>" after it (letter case ignored), with
-// CR, LF and tabs removed, the entities &lt; &gt; &amp; &quot; &nbsp; decoded once in that order
-// and surrounding blanks trimmed. Empty when either tag is missing; an opening tag with
-// attributes does not count.
+// control characters (CR, LF and tabs among them) removed, the entities &lt; &gt; &amp; &quot;
+// &nbsp; decoded once in that order and surrounding blanks trimmed. Empty when either tag is
+// missing; an opening tag with attributes does not count.
 std::wstring ExtractHtmlTitle(std::wstring_view text);
 
-// The title of a page whose bytes are in the ANSI code page (Shift-JIS); only the first
-// `htmlBuffer` bytes are looked at.
-std::wstring HtmlTitleFromBytes(std::string_view bytes, std::size_t htmlBuffer);
+// The title of a page given as the bytes it was stored or sent in. Only the first `htmlBuffer`
+// bytes are looked at: their encoding is recognised, they are decoded to Unicode (a character
+// cut off by the end of the buffer is left out) and the title is taken from that text, so it
+// keeps every character the page has.
+std::wstring TitleFromPageBytes(std::string_view bytes, std::size_t htmlBuffer);
 
 }  // namespace pelmora

@@ -1,4 +1,4 @@
-// The title of a local HTML file, read through its Shift-JIS copy.
+// The title of a local HTML file (and of a downloaded page, which is kept in a file first).
 #include "naming/html_title.h"
 #include "naming/japanese_text_file.h"
 #include "naming/target_readers.h"
@@ -7,11 +7,14 @@
 namespace pelmora {
 
 std::wstring ReadHtmlTitle(const std::wstring& path, std::size_t htmlBuffer) {
+  // The Shift-JIS copy is still made in the temporary folder while the file is read, as it always
+  // has been; the title itself comes from the file's own bytes, since a Shift-JIS copy loses
+  // every character the code page lacks.
   std::wstring convertedPath;
-  const bool converted = ConvertTextFile(path, convertedPath);
+  ConvertTextFile(path, convertedPath);
   std::string bytes;
   std::wstring title;
-  if (ReadFileHead(converted ? convertedPath : path, htmlBuffer, bytes)) title = HtmlTitleFromBytes(bytes, htmlBuffer);
+  if (ReadFileHead(path, htmlBuffer, bytes)) title = TitleFromPageBytes(bytes, htmlBuffer);
   DeleteIfFile(convertedPath);
   return title;
 }

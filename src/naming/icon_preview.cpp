@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "text/text_rules.h"
+#include "win/registry.h"
 #include "naming/icon_location.h"
 
 namespace pelmora {
@@ -12,15 +13,6 @@ namespace {
 
 // A handle value of 0 or 1 means "no icon" and is never drawn.
 bool Usable(HICON icon) { return reinterpret_cast<UINT_PTR>(icon) > 1; }
-
-std::wstring ReadRegistryText(HKEY root, const wchar_t* key, const wchar_t* value) {
-  DWORD bytes = 0;
-  const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
-  if (RegGetValueW(root, key, value, flags, nullptr, nullptr, &bytes) != ERROR_SUCCESS || bytes == 0) return {};
-  std::vector<wchar_t> text(bytes / sizeof(wchar_t) + 1, L'\0');
-  if (RegGetValueW(root, key, value, flags, nullptr, text.data(), &bytes) != ERROR_SUCCESS) return {};
-  return text.data();
-}
 
 // The registered location, or SHELL32.DLL of the system folder with the fallback index.
 IconLocation RegisteredOrShell32(const std::wstring& registered, const std::wstring& systemFolder, int fallback) {
@@ -49,10 +41,10 @@ void IconPreview::Attach(HWND picture, std::function<void(const std::wstring&)> 
 void IconPreview::LoadPreviewIcons(const std::wstring& systemFolder) {
   systemFolder_ = systemFolder;
   overlay_ = Extract(RegisteredOrShell32(
-      ReadRegistryText(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons", L"29"),
+      ReadRegValue(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons", L"29"),
       systemFolder, 29));
   internetShortcut_ = Extract(RegisteredOrShell32(
-      ReadRegistryText(HKEY_CLASSES_ROOT, L"InternetShortcut\\DefaultIcon", nullptr), systemFolder, 0));
+      ReadRegValue(HKEY_CLASSES_ROOT, L"InternetShortcut\\DefaultIcon", L""), systemFolder, 0));
 }
 
 void IconPreview::ReleaseShown() {
@@ -108,8 +100,8 @@ void IconPreview::DrawAssociatedIcon(const std::wstring& path) {
 
 void IconPreview::DrawBitmapTypeIcon() {
   IconLocation location;
-  const std::wstring type = ReadRegistryText(HKEY_CLASSES_ROOT, L".bmp", nullptr);
-  if (!type.empty()) location = ParseIconLocation(ReadRegistryText(HKEY_CLASSES_ROOT, (type + L"\\DefaultIcon").c_str(), nullptr));
+  const std::wstring type = ReadRegValue(HKEY_CLASSES_ROOT, L".bmp", L"");
+  if (!type.empty()) location = ParseIconLocation(ReadRegValue(HKEY_CLASSES_ROOT, type + L"\\DefaultIcon", L""));
   if (TrimSpaces(location.file).empty()) location = {systemFolder_ + L"SHELL32.DLL", 0};
   Show(Extract(location), true);
 }

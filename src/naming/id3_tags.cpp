@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "text/ansi_limit.h"
 #include "text/code_page.h"
 #include "text/utf16.h"
+#include "text/utf8.h"
 
 namespace pelmora {
 namespace {
@@ -41,19 +43,22 @@ std::string Resynchronise(std::string_view s) {
 }
 
 // Japanese taggers have long written Shift-JIS into frames marked ISO-8859-1, so such a text
-// is read as Shift-JIS when it is well-formed Shift-JIS with at least one double-byte character.
+// is read as Shift-JIS when it is well-formed Shift-JIS with a double-byte character whose lead
+// byte is 0x81 to 0x9F. ISO-8859-1 never uses those bytes, while its accented letters (0xE0 to
+// 0xEF before an ASCII letter: "naïve") can pass for a Shift-JIS pair; and the kana, the
+// punctuation and the common kanji of Shift-JIS all have leads in that range.
 bool LooksLikeShiftJis(std::string_view s) {
-  int doubleBytes = 0;
+  bool commonLead = false;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const unsigned b = At(s, i);
     if (b < 0x80 || InRange(b, 0xA1, 0xDF)) continue;
     if (!(InRange(b, 0x81, 0x9F) || InRange(b, 0xE0, 0xEF)) || i + 1 >= s.size()) return false;
     const unsigned t = At(s, i + 1);
     if (!(InRange(t, 0x40, 0x7E) || InRange(t, 0x80, 0xFC))) return false;
-    ++doubleBytes;
+    if (b <= 0x9F) commonLead = true;
     ++i;
   }
-  return doubleBytes > 0;
+  return commonLead;
 }
 
 std::wstring DecodeLatin1(std::string_view s) {
@@ -104,7 +109,7 @@ std::wstring DecodeTextFrame(std::string_view data) {
     case 3: {
       std::string_view s = FirstString(body, false);
       if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
-      text = DecodeCodePage(65001, s);
+      text = DecodeUtf8Text(s);
       break;
     }
     default:
@@ -262,25 +267,9 @@ Mp3Tags ReadId3Tags(std::string_view fileStart, std::string_view fileEnd) {
     fillGaps(ParseId3v2(fileEnd.substr(fileEnd.size() - appended.trailing - appended.length, appended.length)));
   }
   fillGaps(ParseId3v1(fileEnd));
-  tags.title = LimitAnsiBytes(tags.title, kMp3TagTextBytes);
-  tags.artist = LimitAnsiBytes(tags.artist, kMp3TagTextBytes);
+  tags.title = LimitToAnsiBytes(tags.title, kMp3TagTextBytes);
+  tags.artist = LimitToAnsiBytes(tags.artist, kMp3TagTextBytes);
   return tags;
-}
-
-std::wstring LimitAnsiBytes(std::wstring_view text, std::size_t maxBytes) {
-  auto dropHalfPair = [](std::wstring_view& head) {
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (!head.empty() && head.back() >= 0xD800 && head.back() <= 0xDBFF) head.remove_suffix(1);
-    }
-  };
-  // Every character takes at least one byte, so no more than maxBytes characters can fit.
-  std::wstring_view head = text.substr(0, maxBytes);
-  dropHalfPair(head);
-  while (!head.empty() && AnsiByteCount(head) > maxBytes) {
-    head.remove_suffix(1);
-    dropHalfPair(head);
-  }
-  return std::wstring(head);
 }
 
 }  // namespace pelmora

@@ -35,7 +35,4 @@ Mp3Tags ParseId3v1(std::string_view fileEnd);
 // be the same bytes, or overlap).
 Mp3Tags ReadId3Tags(std::string_view fileStart, std::string_view fileEnd);
 
-// The text cut after whole characters so that it takes at most `maxBytes` ANSI bytes.
-std::wstring LimitAnsiBytes(std::wstring_view text, std::size_t maxBytes);
-
 }  // namespace pelmora

@@ -1,5 +1,5 @@
-// The program's own converter for Japanese text: it recognises the common encodings of
-// Japanese web pages and turns them into Shift-JIS. Every output is at most as long as its input.
+// The program's own reader of Japanese text: it recognises the common encodings of Japanese web
+// pages, decodes them to program text, and makes the Shift-JIS copy of a page.
 #pragma once
 #include <string>
 #include <string_view>
@@ -8,11 +8,20 @@ namespace pelmora {
 
 enum class JapaneseEncoding { Ascii, ShiftJis, EucJp, Iso2022Jp, Utf8, Utf16Le, Utf16Be };
 
-// The encoding the bytes are most likely in: a byte-order mark decides first, then JIS escape
-// sequences, then well-formed UTF-8, then whichever of EUC-JP and Shift-JIS fits better.
+// The encoding the bytes are most likely in. A byte-order mark decides, and so does the pattern
+// of zero bytes that markup leaves in UTF-16. Otherwise every reading is weighed over all the
+// bytes: well-formed characters for it, bytes that break it against it. The charset the page
+// declares is taken when its reading holds up; UTF-8 that reads cleanly wins over a declared
+// legacy encoding, since editors often save UTF-8 under an old declaration.
 JapaneseEncoding DetectJapaneseEncoding(std::string_view bytes);
 
+// The text of the bytes in that encoding, byte-order mark left out. A byte sequence that is no
+// character becomes U+FFFD; a character cut off by the end of the bytes is left out, so the
+// head of a page never ends in garbage.
+std::wstring DecodeJapaneseText(std::string_view bytes, JapaneseEncoding encoding);
+
 // The text in Shift-JIS (code page 932); characters without a Shift-JIS form become "?".
+// Shift-JIS and plain ASCII come back as they are. Every output is at most as long as its input.
 std::string ConvertToShiftJis(std::string_view bytes);
 std::string ConvertToShiftJis(std::string_view bytes, JapaneseEncoding encoding);
 

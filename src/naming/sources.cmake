@@ -6,7 +6,9 @@ pelmora_portable(
   icon_location.cpp
   id3_tags.cpp
   japanese_text.cpp
+  japanese_text_charset.cpp
   japanese_text_converter.cpp
+  japanese_text_units.cpp
   mp3_name.cpp
   path_names.cpp
   version_names_rules.cpp

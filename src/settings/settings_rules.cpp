@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "text/code_page.h"
+#include "text/ansi_limit.h"
 #include "text/text_rules.h"
 
 namespace pelmora {
@@ -104,26 +104,6 @@ int ProfileNumber(std::wstring_view value) {
 
 int OnByDefault(std::optional<int> stored) { return stored && *stored == 0 ? 0 : 1; }
 int OffByDefault(std::optional<int> stored) { return stored && *stored == 1 ? 1 : 0; }
-
-bool AnsiKeepsText(std::wstring_view text) { return FromAnsiBytes(ToAnsiBytes(text)) == text; }
-
-std::wstring LimitToAnsiBytes(std::wstring_view text, std::size_t maxBytes) {
-  if (text.size() <= maxBytes / 2 || AnsiByteCount(text) <= maxBytes) return std::wstring(text);
-  std::size_t bytes = 0;
-  std::size_t end = 0;
-  while (end < text.size()) {
-    std::size_t next = end + 1;
-    // A surrogate pair is one character.
-    if (sizeof(wchar_t) == 2 && text[end] >= 0xD800 && text[end] <= 0xDBFF && next < text.size() &&
-        text[next] >= 0xDC00 && text[next] <= 0xDFFF)
-      ++next;
-    const std::size_t charBytes = AnsiByteCount(text.substr(end, next - end));
-    if (bytes + charBytes > maxBytes) break;
-    bytes += charBytes;
-    end = next;
-  }
-  return std::wstring(text.substr(0, end));
-}
 
 GeneralOptions DecodeGeneral(const StoredValue& general) {
   GeneralOptions out;

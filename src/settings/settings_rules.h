@@ -47,12 +47,6 @@ int ProfileNumber(std::wstring_view value);
 int OnByDefault(std::optional<int> stored);
 int OffByDefault(std::optional<int> stored);
 
-// True when the ANSI code page holds every character of the text, so that an ANSI file keeps it.
-bool AnsiKeepsText(std::wstring_view text);
-
-// The text cut after whole characters so that it takes at most `maxBytes` ANSI bytes.
-std::wstring LimitToAnsiBytes(std::wstring_view text, std::size_t maxBytes);
-
 // The value of `key` in a section's text as GetPrivateProfileSection hands it over ("key=value"
 // lines, each ended by NUL), read as GetPrivateProfileString reads it: the first line with that
 // key (any letter case), blanks and tabs around key and value ignored, matching enclosing

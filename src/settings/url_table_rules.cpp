@@ -1,6 +1,7 @@
 #include "settings/url_table_rules.h"
 
 #include "settings/settings_rules.h"
+#include "text/ansi_limit.h"
 #include "text/code_page.h"
 #include "text/text_rules.h"
 

@@ -1,4 +1,5 @@
 pelmora_portable(
+  ansi_limit.cpp
   text_rules.cpp
   utf16.cpp
   utf7.cpp

@@ -37,6 +37,13 @@ std::wstring ToUpper(std::wstring_view text) {
   return out;
 }
 
+std::wstring ToLowerAscii(std::wstring_view text) {
+  std::wstring out(text);
+  for (wchar_t& c : out)
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+  return out;
+}
+
 bool EqualsNoCase(std::wstring_view a, std::wstring_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)

@@ -12,6 +12,8 @@ std::wstring TrimTrailingSpaces(std::wstring_view text);
 std::wstring TrimAtNul(std::wstring_view text);
 // Upper case of ASCII letters and of the Latin/full-width letters Windows upper-cases.
 std::wstring ToUpper(std::wstring_view text);
+// Lower case of ASCII letters only (registry and file-type names).
+std::wstring ToLowerAscii(std::wstring_view text);
 bool EqualsNoCase(std::wstring_view a, std::wstring_view b);
 // True when `needle` occurs in `haystack`, letter case ignored.
 bool ContainsNoCase(std::wstring_view haystack, std::wstring_view needle);

@@ -1,29 +1,41 @@
 #include "text/utf16.h"
 
 namespace pelmora {
+namespace {
+
+bool IsHighSurrogate(unsigned unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(unsigned unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+}  // namespace
+
+void AppendCodePoint(std::wstring& text, char32_t codePoint) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    if (codePoint >= 0x10000) {
+      const char32_t v = codePoint - 0x10000;
+      text.push_back(static_cast<wchar_t>(0xD800 + (v >> 10)));
+      text.push_back(static_cast<wchar_t>(0xDC00 + (v & 0x3FF)));
+      return;
+    }
+  }
+  text.push_back(static_cast<wchar_t>(codePoint));
+}
 
 std::wstring DecodeUtf16Bytes(std::string_view bytes, bool bigEndian) {
   std::wstring out;
   out.reserve(bytes.size() / 2);
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+  auto unitAt = [&](std::size_t i) {
     const unsigned a = static_cast<unsigned char>(bytes[i]);
     const unsigned b = static_cast<unsigned char>(bytes[i + 1]);
-    unsigned unit = bigEndian ? (a << 8 | b) : (b << 8 | a);
-    if constexpr (sizeof(wchar_t) == 2) {
-      out.push_back(static_cast<wchar_t>(unit));
+    return bigEndian ? (a << 8 | b) : (b << 8 | a);
+  };
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const unsigned unit = unitAt(i);
+    if (IsHighSurrogate(unit) && i + 3 < bytes.size() && IsLowSurrogate(unitAt(i + 2))) {
+      AppendCodePoint(out, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00));
+      i += 2;
+    } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
+      AppendCodePoint(out, kReplacementCharacter);
     } else {
-      // Host text is UTF-32: join surrogate pairs, replace lone halves.
-      if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-        const unsigned c = static_cast<unsigned char>(bytes[i + 2]);
-        const unsigned d = static_cast<unsigned char>(bytes[i + 3]);
-        const unsigned low = bigEndian ? (c << 8 | d) : (d << 8 | c);
-        if (low >= 0xDC00 && low <= 0xDFFF) {
-          out.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
-          i += 2;
-          continue;
-        }
-      }
-      if (unit >= 0xD800 && unit <= 0xDFFF) unit = 0xFFFD;
       out.push_back(static_cast<wchar_t>(unit));
     }
   }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "settings/profile_file.h"
+#include "text/ansi_limit.h"
 #include "settings/settings_rules.h"
 #include "text/text_rules.h"
 #include "text/utf7.h"

@@ -6,7 +6,9 @@ pelmora_windows(
   launch.cpp
   message_box.cpp
   pickers.cpp
+  popup_menu.cpp
   program_info.cpp
+  registry.cpp
   shell_folders.cpp
   system.cpp
   tool_tips.cpp

@@ -39,7 +39,7 @@ std::optional<std::wstring> RunDialog(const UrlTable& table, const std::wstring&
   test::InitWindowsOnce();
   std::vector<bool> dropStates;
   std::optional<std::wstring> result;
-  test::WhileOpen(
+  test::WithModalWindow(
       kCaption,
       [&] {
         const DropsOffWhileOpen dropsOff([&](bool on) { dropStates.push_back(on); });

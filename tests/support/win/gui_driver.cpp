@@ -34,10 +34,10 @@ std::pair<unsigned, unsigned> SelectionOf(HWND field) {
 
 namespace {
 std::wstring g_caption;
-std::function<void(HWND)> g_onBox;
+std::function<void(HWND)> g_onWindow;
 int g_ticks = 0;
 
-BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+BOOL CALLBACK FindWindowByCaption(HWND window, LPARAM found) {
   wchar_t text[256] = {};
   GetWindowTextW(window, text, 256);
   if (IsWindowVisible(window) && g_caption == text) {
@@ -50,43 +50,43 @@ BOOL CALLBACK FindBox(HWND window, LPARAM found) {
 HWND g_open = nullptr;
 UINT_PTR g_overdue = 0;
 
-// A script that leaves its window open would hang the test: it fails instead, and the window goes.
+// A window left open would hang the test: it fails instead, and the window goes.
 void CALLBACK CloseOverdue(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   g_overdue = 0;
   if (!IsWindow(g_open)) return;
-  ADD_FAILURE() << "the window was still open 10 s after its script ran";
+  ADD_FAILURE() << "the window was still open 10 s after the test acted on it";
   EndDialog(g_open, 0);
 }
 
 void CALLBACK OnTick(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND box = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
-  if (!box && ++g_ticks < 200) return;
+  HWND window = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindWindowByCaption, reinterpret_cast<LPARAM>(&window));
+  if (!window && ++g_ticks < 200) return;
   KillTimer(nullptr, id);
-  if (box && g_onBox) {
-    g_onBox(box);
-    g_open = box;
+  if (window && g_onWindow) {
+    g_onWindow(window);
+    g_open = window;
     g_overdue = SetTimer(nullptr, 0, 10000, CloseOverdue);
   }
 }
 }  // namespace
 
-void WhileOpen(const std::wstring& caption, const std::function<void()>& action,
-               const std::function<void(HWND window)>& script) {
+void WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
+                     const std::function<void(HWND window)>& onWindow) {
   g_caption = caption;
-  g_onBox = script;
+  g_onWindow = onWindow;
   g_ticks = 0;
   SetTimer(nullptr, 0, 20, OnTick);
   action();
-  g_onBox = nullptr;
+  g_onWindow = nullptr;
   if (g_overdue) KillTimer(nullptr, g_overdue);
   g_overdue = 0;
 }
 
 void WithRealBox(const std::wstring& caption, const std::function<void()>& action,
                  const std::function<void(HWND box)>& onBox) {
-  WhileOpen(caption, action, [&onBox](HWND box) {
+  WithModalWindow(caption, action, [&onBox](HWND box) {
     if (onBox) onBox(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
   });

@@ -22,10 +22,11 @@ void Pick(HWND comboBox, int index);
 // The selection of a text field as start and end (equal: the caret with nothing selected).
 std::pair<unsigned, unsigned> SelectionOf(HWND field);
 
-// Runs `action`, which opens a modal window; `script` runs once the window is up (found among the
-// thread's visible windows by its caption) and has to close it.
-void WhileOpen(const std::wstring& caption, const std::function<void()>& action,
-               const std::function<void(HWND window)>& script);
+// Runs `action`, which shows a real modal window titled `caption` (a dialog); `onWindow` is
+// called with it once it is up and closes it. A window still open 10 s later fails the test and
+// is closed, so that a failed assertion never leaves the test waiting.
+void WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
+                     const std::function<void(HWND window)>& onWindow);
 
 // Runs `action`, which shows a real modal box; `onBox` is called with the box window once it is
 // up (found among the thread's visible windows by its caption) and closes it with IDOK.

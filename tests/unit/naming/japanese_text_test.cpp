@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "naming/html_title.h"
+#include "naming/japanese_text_charset.h"
 #include "naming/japanese_text_converter.h"
+#include "support/utf16_text.h"
 
 namespace pelmora {
 namespace {
@@ -14,45 +17,261 @@ const std::string kSjis = "\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x83\x5e\x83\x43\x83\
 const std::string kEuc = "\xc6\xfc\xcb\xdc\xb8\xec\xa4\xce\xa5\xbf\xa5\xa4\xa5\xc8\xa5\xeb";
 const std::string kJis = "\x1b\x24\x42\x46\x7c\x4b\x5c\x38\x6c\x24\x4e\x25\x3f\x25\x24\x25\x48\x25\x6b\x1b\x28\x42";
 const std::string kUtf8 = "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x81\xae\xe3\x82\xbf\xe3\x82\xa4\xe3\x83\x88\xe3\x83\xab";
-const std::string kUtf16le("\xe5\x65\x2c\x67\x9e\x8a\x6e\x30\xbf\x30\xa4\x30\xc8\x30\xeb\x30", 16);
+const std::wstring kTitle = L"日本語のタイトル";
 
-std::string Swap16(const std::string& s) {
-  std::string out = s;
-  for (std::size_t i = 0; i + 1 < out.size(); i += 2) std::swap(out[i], out[i + 1]);
-  return out;
-}
+std::string Utf16(std::u16string_view text, bool bigEndian) { return test::EncodeUtf16(text, bigEndian); }
+std::string Widen16(std::string_view ascii, bool bigEndian) { return test::WidenToUtf16(ascii, bigEndian); }
 
 std::string Html(const std::string& title) { return "<title>" + title + "</title>\r\n"; }
 
-TEST(JapaneseTextConverter, RecognisesAndConvertsEachEncoding) {
+// Each sample in every encoding, split where the corrupt byte goes: after the first `split`
+// characters of the title.
+struct Sample {
+  const char* what;
+  std::u16string title;
+  std::size_t split;
+  std::string sjis[2], euc[2], jis[2], utf8[2];
+};
+const Sample kSamples[] = {
+    {"half-width kana only", u"ﾎｰﾑﾍﾟｰｼﾞ", 2,
+     {"\xce\xb0", "\xd1\xcd\xdf\xb0\xbc\xde"},
+     {"\x8e\xce\x8e\xb0", "\x8e\xd1\x8e\xcd\x8e\xdf\x8e\xb0\x8e\xbc\x8e\xde"},
+     {"\x1b(IN0", "QM_0<^\x1b(B"},
+     {"\xef\xbe\x8e\xef\xbd\xb0", "\xef\xbe\x91\xef\xbe\x8d\xef\xbe\x9f\xef\xbd\xb0\xef\xbd\xbc\xef\xbe\x9e"}},
+    {"kanji only", u"日本語", 2,
+     {"\x93\xfa\x96{", "\x8c\xea"},
+     {"\xc6\xfc\xcb\xdc", "\xb8\xec"},
+     {"\x1b$BF|K\\", "8l\x1b(B"},
+     {"\xe6\x97\xa5\xe6\x9c\xac", "\xe8\xaa\x9e"}},
+    {"mixed", u"Pelmora 日本語のタイトル ﾎｰﾑ", 10,
+     {"Pelmora \x93\xfa\x96{", "\x8c\xea\x82\xcc\x83^\x83" "C\x83g\x83\x8b \xce\xb0\xd1"},
+     {"Pelmora \xc6\xfc\xcb\xdc", "\xb8\xec\xa4\xce\xa5\xbf\xa5\xa4\xa5\xc8\xa5\xeb \x8e\xce\x8e\xb0\x8e\xd1"},
+     {"Pelmora \x1b$BF|K\\", "8l$N%?%$%H%k\x1b(B \x1b(IN0Q\x1b(B"},
+     {"Pelmora \xe6\x97\xa5\xe6\x9c\xac",
+      "\xe8\xaa\x9e\xe3\x81\xae\xe3\x82\xbf\xe3\x82\xa4\xe3\x83\x88\xe3\x83\xab \xef\xbe\x8e\xef\xbd\xb0\xef\xbe\x91"}},
+};
+
+std::wstring Wide(std::u16string_view text) {
+  std::wstring out;
+  for (const char16_t c : text) out.push_back(static_cast<wchar_t>(c));  // the samples are BMP text
+  return out;
+}
+
+TEST(JapaneseTextDetection, EveryEncodingWithAndWithoutItsDeclarationAndWithACorruptByte) {
+  struct Form {
+    const char* what;
+    Enc encoding;
+    const char* declaration;  // placed before the title
+  } forms[] = {
+      {"Shift-JIS", Enc::ShiftJis, "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">"},
+      {"EUC-JP", Enc::EucJp, "<?xml version=\"1.0\" encoding=\"EUC-JP\"?>"},
+      {"ISO-2022-JP", Enc::Iso2022Jp, "<meta charset=\"ISO-2022-JP\">"},
+      {"UTF-8", Enc::Utf8, "<meta charset=utf-8>"},
+      {"UTF-16LE with its mark", Enc::Utf16Le, "<meta charset=\"UTF-16\">"},
+      {"UTF-16LE without a mark", Enc::Utf16Le, "<meta charset=\"UTF-16\">"},
+      {"UTF-16BE with its mark", Enc::Utf16Be, "<meta charset=\"UTF-16\">"},
+      {"UTF-16BE without a mark", Enc::Utf16Be, "<meta charset=\"UTF-16\">"},
+  };
+  for (const Sample& sample : kSamples) {
+    for (const Form& form : forms) {
+      for (const bool declared : {false, true}) {
+        for (const bool corrupt : {false, true}) {
+          SCOPED_TRACE(testing::Message() << sample.what << ", " << form.what << (declared ? ", declared" : "")
+                                          << (corrupt ? ", one corrupt byte" : ""));
+          const std::string* parts = nullptr;
+          switch (form.encoding) {
+            case Enc::ShiftJis: parts = sample.sjis; break;
+            case Enc::EucJp: parts = sample.euc; break;
+            case Enc::Iso2022Jp: parts = sample.jis; break;
+            case Enc::Utf8: parts = sample.utf8; break;
+            default: break;
+          }
+          std::string head = std::string(declared && form.encoding == Enc::EucJp ? form.declaration : "") +
+                             "<html><head>" + (declared && form.encoding != Enc::EucJp ? form.declaration : "") +
+                             "<title>";
+          const std::string tail = "</title></head><body>...</body></html>\r\n";
+          std::string page;
+          if (parts) {
+            page = head + parts[0] + (corrupt ? "\xff" : "") + parts[1] + tail;
+          } else {
+            const bool be = form.encoding == Enc::Utf16Be;
+            const bool mark = std::string_view(form.what).find("with its") != std::string_view::npos;
+            // One corrupt unit: half a surrogate pair.
+            page = std::string(mark ? (be ? "\xfe\xff" : "\xff\xfe") : "") + Widen16(head, be) +
+                   Utf16(sample.title.substr(0, sample.split), be) + (corrupt ? Utf16(u"\xdc00", be) : "") +
+                   Utf16(sample.title.substr(sample.split), be) + Widen16(tail, be);
+          }
+          std::wstring title = Wide(sample.title);
+          if (corrupt) title.insert(sample.split, 1, L'\xFFFD');
+          EXPECT_EQ(DetectJapaneseEncoding(page), form.encoding);
+          EXPECT_EQ(TitleFromPageBytes(page, 2048), title);
+        }
+      }
+    }
+  }
+}
+
+TEST(JapaneseTextDetection, EvidenceOutweighsTheFirstHint) {
+  const std::string sjisKana = "\xce\xb0\xd1\xcd\xdf\xb0\xbc\xde";  // ﾎｰﾑﾍﾟｰｼﾞ
+  const std::string eucKana = "\x8e\xce\x8e\xb0\x8e\xd1\x8e\xcd\x8e\xdf\x8e\xb0\x8e\xbc\x8e\xde";
+  const std::string eucBoss = "\xbc\xd2\xc4\xb9";  // 社長: every byte could be a half-width kana
   struct Case {
     const char* what;
-    std::string input;
+    std::string bytes;
     Enc encoding;
-    std::string shiftJis;
   } cases[] = {
-      {"ASCII", Html("plain"), Enc::Ascii, Html("plain")},
-      {"Shift-JIS", Html(kSjis), Enc::ShiftJis, Html(kSjis)},
-      {"EUC-JP", Html(kEuc), Enc::EucJp, Html(kSjis)},
-      {"ISO-2022-JP", Html(kJis), Enc::Iso2022Jp, Html(kSjis)},
-      {"UTF-8", Html(kUtf8), Enc::Utf8, Html(kSjis)},
-      {"UTF-8 with its mark", "\xef\xbb\xbf" + Html(kUtf8), Enc::Utf8, Html(kSjis)},
-      {"UTF-8 of one character", "<title>\xe6\x97\xa5</title>", Enc::Utf8, "<title>\x93\xfa</title>"},
-      {"UTF-16LE", "\xff\xfe" + std::string("<\0", 2) + kUtf16le, Enc::Utf16Le, "<" + kSjis},
-      {"UTF-16BE", "\xfe\xff" + std::string("\0<", 2) + Swap16(kUtf16le), Enc::Utf16Be, "<" + kSjis},
-      {"EUC-JP half-width katakana", "\x8e\xb1\x8e\xb2 \xa5\xbf", Enc::EucJp, "\xb1\xb2 \x83\x5e"},
-      {"EUC-JP supplementary kanji", "\x8f\xb0\xa1\xc6\xfc", Enc::EucJp, "?\x93\xfa"},
-      {"JIS half-width katakana", "\x1b(I12\x1b(Bx", Enc::Iso2022Jp, "\xb1\xb2x"},
-      {"JIS shift-out katakana", "\x1b$B\x46\x7c\x1b(B\x0e\x31\x0fz", Enc::Iso2022Jp, "\x93\xfa\xb1z"},
-      {"JIS older kanji set, line break kept", "\x1b$@\x46\x7c\r\n\x4b\x5c\x1b(J", Enc::Iso2022Jp,
-       "\x93\xfa\r\n\x96\x7b"},
-      {"JIS supplementary kanji", "\x1b$(D\x30\x21\x1b(Ba", Enc::Iso2022Jp, "?a"},
-      {"JIS NEC special row", "\x1b$B\x2d\x21\x1b(B", Enc::Iso2022Jp, "\x87\x40"},
-      {"JIS row beyond the set", "\x1b$B\x7e\x7e\x1b(B", Enc::Iso2022Jp, "?"},
+      {"Shift-JIS half-width kana alone", sjisKana, Enc::ShiftJis},
+      {"EUC-JP half-width kana alone", eucKana, Enc::EucJp},
+      {"EUC-JP kanji that Shift-JIS reads cleanly too", "\xc0\xe8\xc0\xb8", Enc::EucJp},  // 先生
+      {"EUC-JP hiragana of kana-range bytes", "\xa4\xa2\xa4\xa4\xa4\xa6", Enc::EucJp},  // あいう
+      {"Shift-JIS kanji from the 0x8E row", "\x8e\xc0", Enc::ShiftJis},                  // 実
+      {"EUC-JP kanji of kana-range bytes", eucBoss, Enc::EucJp},
+      {"Shift-JIS half-width kana with small kana", "\xc6\xad\xb0\xbd", Enc::ShiftJis},  // ﾆｭｰｽ
+      // Without marks or small kana, an even run of half-width kana reads as EUC-JP kanji
+      // unless the page says otherwise.
+      {"Shift-JIS plain half-width kana, undeclared", "\xb6\xc0\xb6\xc5", Enc::EucJp},  // ｶﾀｶﾅ
+      {"Shift-JIS plain half-width kana, declared", "<meta charset=shift_jis>\xb6\xc0\xb6\xc5", Enc::ShiftJis},
+      {"the same with a corrupt byte", "<meta charset=shift_jis>\xb6\xc0\xff\xb6\xc5", Enc::ShiftJis},
+      {"UTF-8 with one bad byte", "caf\xc3\xa9 \xe6\x97\xa5\x80\xe6\x9c\xac", Enc::Utf8},
+      {"UTF-8 cut at the end", "\xe6\x97\xa5\xe6\x9c", Enc::Utf8},
+      {"one two-byte UTF-8 character", "caf\xc3\xa9", Enc::Utf8},
+      {"UTF-8 under a Shift-JIS declaration", "<meta charset=Shift_JIS>" + kUtf8, Enc::Utf8},
+      {"UTF-8 that Shift-JIS reads too, under a Shift-JIS declaration",
+       "<meta charset=Shift_JIS><title>\xe6\x9d\xb1\xe4\xba\xac</title>", Enc::Utf8},  // 東京
+      {"Shift-JIS under a UTF-8 declaration", "<meta charset=UTF-8>" + kSjis, Enc::ShiftJis},
+      {"EUC-JP under a Shift-JIS declaration", "<meta charset=Shift_JIS>" + kEuc, Enc::EucJp},
+      {"EUC-JP one fault short of Shift-JIS, under a Shift-JIS declaration",
+       "<meta charset=Shift_JIS><title>\xc2\xe7\xba\xe5</title>", Enc::EucJp},  // 大阪
+      {"UTF-16 declared in ASCII markup", "<meta charset=utf-16>" + kSjis, Enc::ShiftJis},
+      {"JIS half-width escape alone", "\x1b(I12", Enc::Iso2022Jp},
+      {"JIS escape of the older kanji set", "\x1b$@F|", Enc::Iso2022Jp},
+      {"Shift-JIS after a stray JIS escape", "\x1b(B\x93\xfa", Enc::ShiftJis},
+      {"plain ASCII", "<title>plain</title>", Enc::Ascii},
+      {"a zero in every other byte", Widen16("<title>x</title>", false), Enc::Utf16Le},
+      {"nothing", "", Enc::Ascii},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(DetectJapaneseEncoding(c.input), c.encoding);
+    EXPECT_EQ(DetectJapaneseEncoding(c.bytes), c.encoding);
+  }
+}
+
+TEST(DeclaredEncoding, FoundWhereverAPageStatesIt) {
+  struct Case {
+    const char* page;
+    std::optional<Enc> encoding;
+  } cases[] = {
+      {"<meta charset=\"EUC-JP\">", Enc::EucJp},
+      {"<META CHARSET='shift_jis'/>", Enc::ShiftJis},
+      {"<meta name=x charset = utf-8 >", Enc::Utf8},
+      {"<meta content=\"text/html;charset=euc-jp\" http-equiv=\"content-type\">", Enc::EucJp},
+      {"<meta http-equiv=Content-Type content='text/html; charset = \"Shift_JIS\"'>", Enc::ShiftJis},
+      {"<meta http-equiv=\"refresh\" content=\"0; charset=euc-jp\">", std::nullopt},
+      {"<?xml version=\"1.0\" encoding='iso-2022-jp'?><html>", Enc::Iso2022Jp},
+      {" <?xml encoding=\"euc-jp\"?>", std::nullopt},  // only at the very start
+      {"<!-- <meta charset=euc-jp> --><meta charset=utf-8>", Enc::Utf8},
+      {"<meta charset=x-sjis><meta charset=euc-jp>", Enc::ShiftJis},  // the first one counts
+      {"<meta charset=windows-1252><meta charset=euc-jp>", std::nullopt},
+      {"<meta charset=utf-16>", std::nullopt},
+      {"<metadata charset=euc-jp><meta charset=utf-8>", Enc::Utf8},
+      {"<meta name=\"description\" content=\"charset=euc-jp\">", std::nullopt},
+      {"<meta charset=\"euc-jp", Enc::EucJp},
+      {"<meta", std::nullopt},
+      {"<!-- <meta charset=euc-jp>", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.page);
+    EXPECT_EQ(DeclaredEncoding(c.page), c.encoding);
+  }
+}
+
+// The Shift-JIS arithmetic at the edges of rows and cells, seen through EUC-JP and JIS.
+TEST(DecodeJapaneseText, JisCodesAtTheEdgesOfRowsAndCells) {
+  struct Case {
+    unsigned char row, cell;
+    const wchar_t* text;
+  } cases[] = {
+      {1, 1, L"\x3000"},   // first row, first cell
+      {1, 63, L"×"},       // odd row: the last trail byte before 0x7F
+      {1, 64, L"÷"},       // odd row: the first trail byte after 0x7F
+      {1, 94, L"◇"},       // odd row, last cell
+      {2, 1, L"◆"},        // even row, first cell
+      {2, 94, L"◯"},       // even row, last cell
+      {13, 1, L"①"},       // the NEC row
+      {16, 1, L"亜"},      // the first kanji
+      {47, 51, L"腕"},     // the last kanji of the first level
+      {62, 94, L"滌"},     // the last row on lead bytes 0x81 to 0x9F
+      {63, 1, L"漾"},      // the first row on lead bytes 0xE0 and up
+      {84, 6, L"熙"},      // the last character
+      {84, 7, L"\xFFFD"},  // past it
+      {9, 1, L"\xFFFD"},   // an empty row
+      {2, 15, L"\xFFFD"},  // a gap in a row
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "row " << int(c.row) << " cell " << int(c.cell));
+    const std::string euc{static_cast<char>(c.row + 0xA0), static_cast<char>(c.cell + 0xA0)};
+    const std::string jis = "\x1b$B" + std::string{static_cast<char>(c.row + 0x20), static_cast<char>(c.cell + 0x20)};
+    EXPECT_EQ(DecodeJapaneseText(euc, Enc::EucJp), c.text);
+    EXPECT_EQ(DecodeJapaneseText(jis, Enc::Iso2022Jp), c.text);
+  }
+}
+
+TEST(DecodeJapaneseText, BadBytesBecomeOneReplacementAndCutCharactersAreLeftOut) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    Enc encoding;
+    std::wstring text;
+  } cases[] = {
+      {"Shift-JIS stray byte", "a\x80" "b\xfd", Enc::ShiftJis, L"a\xFFFD" L"b\xFFFD"},
+      {"Shift-JIS lead without a trail", "\x93 a", Enc::ShiftJis, L"\xFFFD a"},
+      {"Shift-JIS user-defined character", "\xf0\x40" "a", Enc::ShiftJis, L"\xFFFD" L"a"},
+      {"Shift-JIS IBM extension", "\xfa\x40\xfc\x4b\xfc\x4c", Enc::ShiftJis, L"ⅰ黑\xFFFD"},
+      {"Shift-JIS cut", "\x93\xfa\x96", Enc::ShiftJis, L"日"},
+      {"EUC-JP half-width kana", "\x8e\xb1\x8e\xdf", Enc::EucJp, L"ｱﾟ"},
+      {"EUC-JP 0x8E before a non-kana byte", "\x8e\xe0" "a", Enc::EucJp, L"\xFFFD\xFFFD" L"a"},
+      {"EUC-JP cut after 0x8E", "a\x8e", Enc::EucJp, L"a"},
+      {"EUC-JP cut inside a supplementary character", "a\x8f\xb0", Enc::EucJp, L"a"},
+      {"EUC-JP user-defined row", "\xf5\xa1" "a", Enc::EucJp, L"\xFFFD" L"a"},
+      {"JIS cut escape", "a\x1b$", Enc::Iso2022Jp, L"a"},
+      {"JIS cut pair", "\x1b$BF|K", Enc::Iso2022Jp, L"日"},
+      {"JIS 8-bit byte", "\x1b$BF|\xa4K\\", Enc::Iso2022Jp, L"日\xFFFD本"},
+      {"JIS shift-out katakana", "\x1b$BF|\x1b(B\x0e\x31\x0fz", Enc::Iso2022Jp, L"日ｱz"},
+      {"JIS line break kept in the kanji set", "\x1b$@F|\r\nK\\\x1b(J", Enc::Iso2022Jp, L"日\r\n本"},
+      {"JIS Chinese set", "\x1b$A\x30\x21\x1b(Ba", Enc::Iso2022Jp, L"\xFFFD" L"a"},
+      {"UTF-8 four-byte character", "\xf0\x9f\x98\x80", Enc::Utf8, L"😀"},
+      {"UTF-8 mark left out", "\xef\xbb\xbfx", Enc::Utf8, L"x"},
+      {"UTF-16 mark left out, odd byte dropped", std::string("\xff\xfe" "a\0b", 5), Enc::Utf16Le, L"a"},
+      {"UTF-16 pair cut at the end", std::string("\xfe\xff\0a\xd8\x3d", 6), Enc::Utf16Be, L"a"},
+      {"UTF-16 lone low surrogate", std::string("\xff\xfe\x00\xdc" "a\0", 6), Enc::Utf16Le, L"\xFFFD" L"a"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(DecodeJapaneseText(c.bytes, c.encoding), c.text);
+  }
+  // A JIS X 0212 character comes out whole where the platform's tables have it, else as one
+  // replacement; never as bytes of something else.
+  const std::wstring supplementary = DecodeJapaneseText("\x8f\xb0\xa1" "a", Enc::EucJp);
+  ASSERT_EQ(supplementary.size(), 2u);
+  EXPECT_TRUE(supplementary[0] == L'丂' || supplementary[0] == L'\xFFFD');
+}
+
+TEST(JapaneseTextConverter, ShiftJisCopyOfEachEncoding) {
+  struct Case {
+    const char* what;
+    std::string input;
+    std::string shiftJis;
+  } cases[] = {
+      {"ASCII", Html("plain"), Html("plain")},
+      {"Shift-JIS as it is, undefined codes too", "\x85\x40" + kSjis, "\x85\x40" + kSjis},
+      {"EUC-JP", Html(kEuc), Html(kSjis)},
+      {"ISO-2022-JP", Html(kJis), Html(kSjis)},
+      {"UTF-8", Html(kUtf8), Html(kSjis)},
+      {"UTF-16BE", "\xfe\xff" + Widen16("<", true) + Utf16(u"日本語のタイトル", true), "<" + kSjis},
+      {"EUC-JP bad byte", "\xc6\xfc\xff", "\x93\xfa?"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     EXPECT_EQ(ConvertToShiftJis(c.input), c.shiftJis);
   }
 }
@@ -66,6 +285,9 @@ TEST(NkfConvertBytes, ShiftJisOutputCutAtItsFirstNul) {
   EXPECT_EQ(out, kSjis);
   EXPECT_EQ(NkfConvertBytes(std::string("ab\0cd", 5), out, "s"), 2u);
   EXPECT_EQ(out, "ab");
+  // UTF-16 text ends in a zero byte of its own: it is part of the last character, not a terminator.
+  EXPECT_EQ(NkfConvertBytes("\xff\xfe" + Widen16("<a>", false), out, "s"), 3u);
+  EXPECT_EQ(out, "<a>");
   EXPECT_EQ(NkfConvertBytes("", out, "s"), 0u);
   EXPECT_EQ(NkfConvertBytes(kEuc, out, "e"), 0u);  // only Shift-JIS output is offered
   EXPECT_TRUE(out.empty());
@@ -79,11 +301,16 @@ TEST(ConvertTextBytes, Utf8CheckFirstThenTheConverter) {
   // One UTF-8 character is left to the converter, which still recognises it.
   EXPECT_EQ(ConvertTextBytes("a\xe6\x97\xa5z", out), 4u);
   EXPECT_EQ(out, "a\x93\xfaz");
+  // A bad byte fails the quick check; the converter still reads the rest as UTF-8.
+  EXPECT_EQ(ConvertTextBytes(Html(kUtf8 + "\x80"), out), Html(kSjis + "?").size());
+  EXPECT_EQ(out, Html(kSjis + "?"));
   // Plain ASCII goes through the converter unchanged.
   EXPECT_EQ(ConvertTextBytes("<title>x</title>", out), 16u);
   EXPECT_EQ(out, "<title>x</title>");
-  EXPECT_EQ(ConvertTextBytes(Html(kJis), out), Html(kSjis).size());
-  EXPECT_EQ(out, Html(kSjis));
+  const std::string utf16 = "\xff\xfe" + Widen16("<title>", false) + Utf16(u"日本語のタイトル", false) +
+                            Widen16("</title>", false);
+  EXPECT_EQ(ConvertTextBytes(utf16, out), Html(kSjis).size() - 2);
+  EXPECT_EQ(out, "<title>" + kSjis + "</title>");
   EXPECT_EQ(ConvertTextBytes("", out), 0u);
   EXPECT_TRUE(out.empty());
 }

@@ -59,9 +59,7 @@ TEST(DecodeGeneral, TextsAreTrimmedAndLimitedTo511Bytes) {
   const std::wstring longPattern = L"%A" + std::wstring(600, L'あ');
   const std::wstring read = DecodeGeneral(Section({{L"GetMp3Format", longPattern}})).settings.GetMp3Format;
   EXPECT_EQ(read, longPattern.substr(0, 2 + 254));  // 510 bytes; one more character would make 512
-  EXPECT_EQ(LimitToAnsiBytes(L"aあい", 4), L"aあ");
   EXPECT_EQ(EncodeGeneral(Settings{.GetMp3Format = L"   "}, std::nullopt)[14].second, L"");  // blanks are stored empty
-  EXPECT_EQ(LimitToAnsiBytes(L"ｱｲｳｴ", 3), L"ｱｲｳ");  // half-width katakana are single bytes
 }
 
 std::vector<std::wstring> KeysOf(const KeyValues& values) {

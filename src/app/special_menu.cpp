@@ -1,0 +1,76 @@
+#include "app/special_menu.h"
+
+#include <shlobj.h>
+
+#include "resource.h"
+#include "win/message_box.h"
+#include "win/pickers.h"
+#include "win/popup_menu.h"
+#include "naming/path_names.h"
+#include "naming/volume_label.h"
+
+namespace pelmora {
+
+namespace {
+
+// The menu resource, destroyed with its owner.
+class LoadedMenu {
+ public:
+  explicit LoadedMenu(UINT id) : menu_(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id))) {}
+  ~LoadedMenu() {
+    if (menu_) DestroyMenu(menu_);
+  }
+  LoadedMenu(const LoadedMenu&) = delete;
+  LoadedMenu& operator=(const LoadedMenu&) = delete;
+  HMENU get() const { return menu_; }
+
+ private:
+  HMENU menu_;
+};
+
+struct FamilyCommands {
+  PresetFamily family;
+  UINT firstCommand;
+  int count;
+};
+constexpr FamilyCommands kFamilies[] = {
+    {PresetFamily::Explorer, IDM_EXPLORER, kExplorerPresetCount},
+    {PresetFamily::ControlPanel, IDM_CONTROL_PANEL, kControlPanelPresetCount},
+    {PresetFamily::Shutdown, IDM_SHUTDOWN, kShutdownPresetCount},
+};
+
+std::optional<PresetId> PresetOfCommand(UINT command) {
+  for (const auto& f : kFamilies)
+    if (command >= f.firstCommand && command < f.firstCommand + static_cast<UINT>(f.count))
+      return PresetId{f.family, static_cast<int>(command - f.firstCommand)};
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<PresetFields> ShowSpecialMenu(HWND owner, HWND button, const PresetSystem& system,
+                                            int windowsVersionCheck) {
+  const LoadedMenu menu(IDR_SPECIAL_MENU);
+  HMENU popup = menu.get() ? GetSubMenu(menu.get(), 0) : nullptr;
+  if (!popup) return std::nullopt;
+  for (const auto& f : kFamilies)
+    for (int i = 0; i < f.count; ++i)
+      EnableMenuItem(popup, f.firstCommand + static_cast<UINT>(i),
+                     MF_BYCOMMAND | (PresetAvailable({f.family, i}, system.platformId, windowsVersionCheck)
+                                         ? MF_ENABLED
+                                         : MF_GRAYED));
+
+  RECT r{};
+  GetWindowRect(button, &r);
+  const std::optional<PresetId> preset = PresetOfCommand(ChooseFromPopupMenu(popup, owner, {r.left, r.bottom}));
+  if (!preset) return std::nullopt;  // dismissed, or キャンセル
+  if (MessageBox(PresetQuestion(*preset), MB_ICONQUESTION | MB_YESNO) != IDYES) return std::nullopt;
+
+  if (preset->family != PresetFamily::Explorer) return FieldsOfPreset(*preset, system);
+  const std::wstring folder = BrowseForFolder(ExplorerPickerPrompt(preset->index), owner, CSIDL_DESKTOP,
+                                              BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE, L"");
+  if (folder.empty()) return std::nullopt;
+  return FieldsOfPreset(*preset, system, folder, IsDriveRoot(folder) ? VolumeLabelOf(folder) : L"");
+}
+
+}  // namespace pelmora
