@@ -94,27 +94,7 @@ bool ShowOptionDialog(HWND owner, Settings& settings, const OptionPaths& paths) 
   return dialog.Run(owner) == IDOK;
 }
 
-INT_PTR OptionDialog::Run(HWND owner) {
-  return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OPTION), owner, DialogProc,
-                         reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK OptionDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    if (message == WM_INITDIALOG) {
-      auto* dialog = reinterpret_cast<OptionDialog*>(lParam);
-      SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-      dialog->hwnd_ = hwnd;
-      dialog->Form_Load();
-      return TRUE;
-    }
-    auto* dialog = reinterpret_cast<OptionDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    return dialog ? dialog->HandleMessage(message, wParam, lParam) : FALSE;
-  } catch (...) {
-    // Nothing may unwind into the system's dialog manager; the dialog stays usable.
-    return FALSE;
-  }
-}
+INT_PTR OptionDialog::Run(HWND owner) { return RunModal(owner, IDD_OPTION); }
 
 INT_PTR OptionDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {

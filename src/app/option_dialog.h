@@ -8,6 +8,7 @@
 
 #include "settings/settings.h"
 #include "shell/extension_list.h"
+#include "win/modal_dialog.h"
 #include "win/tool_tips.h"
 
 namespace pelmora {
@@ -23,7 +24,7 @@ OptionPaths OptionPathsOfProgram();
 // Shows the dialog modally. True when OK copied the controls into `settings`.
 bool ShowOptionDialog(HWND owner, Settings& settings, const OptionPaths& paths);
 
-class OptionDialog {
+class OptionDialog : public ModalDialog<OptionDialog> {
  public:
   OptionDialog(Settings& settings, OptionPaths paths) : settings_(settings), paths_(std::move(paths)) {}
   OptionDialog(const OptionDialog&) = delete;
@@ -33,7 +34,7 @@ class OptionDialog {
   INT_PTR Run(HWND owner);
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class ModalDialog<OptionDialog>;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
 
@@ -62,7 +63,6 @@ class OptionDialog {
   std::wstring Text(int id) const;
   void FocusControl(int id);
 
-  HWND hwnd_ = nullptr;
   Settings& settings_;
   OptionPaths paths_;
   ExtensionList extensions_;  // what lstExt shows

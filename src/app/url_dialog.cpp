@@ -27,30 +27,12 @@ std::optional<std::wstring> ShowUrlDialog(HWND owner, const UrlTable& table, con
 }
 
 std::optional<std::wstring> UrlDialog::Run(HWND owner) {
-  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_URL), owner, DialogProc,
-                  reinterpret_cast<LPARAM>(this));
+  RunModal(owner, IDD_URL);
   return result_;
 }
 
 HWND UrlDialog::txtURL() const { return GetDlgItem(hwnd_, IDC_TXT_URL); }
 HWND UrlDialog::cmbURL(int index) const { return GetDlgItem(hwnd_, IDC_CMB_URL + index); }
-
-INT_PTR CALLBACK UrlDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    if (message == WM_INITDIALOG) {
-      auto* dialog = reinterpret_cast<UrlDialog*>(lParam);
-      SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-      dialog->hwnd_ = hwnd;
-      dialog->Form_Load();
-      return TRUE;
-    }
-    auto* dialog = reinterpret_cast<UrlDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    return dialog ? dialog->HandleMessage(message, wParam, lParam) : FALSE;
-  } catch (...) {
-    // Nothing may unwind into the system's dispatcher; the dialog stays usable.
-    return FALSE;
-  }
-}
 
 INT_PTR UrlDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {

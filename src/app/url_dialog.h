@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/url_table_rules.h"
+#include "win/modal_dialog.h"
 
 namespace pelmora {
 
@@ -17,14 +18,14 @@ namespace pelmora {
 // or nullopt after Cancel, the close box, or OK with nothing but blanks.
 std::optional<std::wstring> ShowUrlDialog(HWND owner, const UrlTable& table, const std::wstring& currentTarget);
 
-class UrlDialog {
+class UrlDialog : public ModalDialog<UrlDialog> {
  public:
   UrlDialog(const UrlTable& table, std::wstring currentTarget)
       : table_(table), currentTarget_(std::move(currentTarget)) {}
   std::optional<std::wstring> Run(HWND owner);
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class ModalDialog<UrlDialog>;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
 
@@ -40,7 +41,6 @@ class UrlDialog {
   // New text for txtURL with the caret at `caret`, and the focus in it.
   void SetUrlText(const std::wstring& text, std::size_t caret);
 
-  HWND hwnd_ = nullptr;
   const UrlTable& table_;
   std::wstring currentTarget_;
   std::vector<std::wstring> templates_;  // at the positions of their captions in the fourth list
