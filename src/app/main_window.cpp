@@ -5,9 +5,11 @@
 #include "app/main_window_controls.h"
 #include "app/option_dialog.h"
 #include "app/special_menu.h"
+#include "app/url_dialog.h"
 #include "naming/derive_name.h"
 #include "resource.h"
 #include "settings/settings_file.h"
+#include "settings/url_table.h"
 #include "shortcut/create_command.h"
 #include "shortcut/recent_folders_win.h"
 #include "shortcut/special_folders.h"
@@ -179,6 +181,7 @@ void MainWindow::OnCommand(int id, int code) {
   if (RunningCommand()) return;
   const CommandScope scope(*this);
   if (id >= IDC_BTN_BROWS && id < IDC_BTN_BROWS + 5) return btnBrows_Click(id - IDC_BTN_BROWS);
+  if (id == IDC_BTN_URL) return btnURL_Click();
   if (id == IDC_BTN_SPECIAL) return btnSpecial_Click();
   if (id == IDC_BTN_OPTION) return btnOption_Click();
   // Enter arrives as IDOK; it creates only when 作成 could be clicked.
@@ -301,7 +304,7 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::ApplySettings() {
-  const LoadedSettings loaded = LoadSettings(settingsFilePath_);
+  const LoadedSettings loaded = LoadSettings(settingsFilePath_, [this] { urlTable_ = LoadUrlTable(urlIniPath_); });
   settings_ = loaded.settings;
   preview_.SetArrowHidden(settings_.ArrowIcon == 1);
   if (loaded.windowLeftTop) {
@@ -416,6 +419,15 @@ void MainWindow::btnClear_Click(int index) {
 }
 
 void MainWindow::btnExit_Click() { Form_Unload(); }
+
+void MainWindow::btnURL_Click() {
+  const auto url = ShowUrlDialog(hwnd_, urlTable_, Text(IDC_TXT_LNKPATH));
+  if (!url) return;
+  // The page title only when both options ask for it; otherwise the name stays as it is.
+  const bool fetchTitle = settings_.GetUrlTitle == 1 && settings_.GetUrlDlgTitle == 1;
+  if (fetchTitle) targetKind_ = TargetKind::Url;
+  AdoptUrl(*url, nullptr, fetchTitle, true);
+}
 
 void MainWindow::btnSpecial_Click() {
   const auto fields = ShowSpecialMenu(hwnd_, Control(IDC_BTN_SPECIAL), {windowsFolder_, systemFolder_, platformId_},

@@ -11,6 +11,7 @@
 #include "naming/icon_preview.h"
 #include "naming/web_title.h"
 #include "settings/settings.h"
+#include "settings/url_table_rules.h"
 #include "shortcut/destinations.h"
 #include "shortcut/recent_folders.h"
 #include "shortcut/shell_link.h"
@@ -73,6 +74,7 @@ class MainWindow {
   void btnCreate_Click();
   void btnBrows_Click(int index);
   void btnClear_Click(int index);
+  void btnURL_Click();
   void btnSpecial_Click();
   void btnOption_Click();
   void btnExit_Click();
@@ -151,6 +153,7 @@ class MainWindow {
   RecentFolderList recent_[3] = {RecentFolderList(RecentList::StartMenu), RecentFolderList(RecentList::Favorites),
                                  RecentFolderList(RecentList::Free)};
   SpecialFolders folders_;
+  UrlTable urlTable_;
   std::wstring settingsFilePath_, urlIniPath_, helpFilePath_;
   std::wstring windowsFolder_, systemFolder_;
   std::wstring rundllPath_, rundll32Path_, controlPath_;

@@ -5,8 +5,11 @@
 
 #include "resource.h"
 #include "win/message_box.h"
-#include "win/modal_scope.h"
+#include "win/system.h"
+#include "support/win/data_object.h"
 #include "support/win/gui_driver.h"
+#include "support/win/http_test_server.h"
+#include "support/win/main_window_fixture.h"
 #include "support/win/test_env.h"
 
 namespace pelmora {
@@ -33,23 +36,13 @@ void TypeAtCaret(HWND field, const std::wstring& text) {
   SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-// Opens the dialog as the main window does (drops off while it is open) and runs `script` in it.
+// Opens the dialog on its own and runs `script` in it.
 std::optional<std::wstring> RunDialog(const UrlTable& table, const std::wstring& target,
                                       const std::function<void(HWND)>& script) {
   test::InitWindowsOnce();
-  std::vector<bool> dropStates;
   std::optional<std::wstring> result;
   test::WithModalWindow(
-      kCaption,
-      [&] {
-        const DropsOffWhileOpen dropsOff([&](bool on) { dropStates.push_back(on); });
-        result = ShowUrlDialog(nullptr, table, target);
-      },
-      [&](HWND dialog) {
-        EXPECT_EQ(dropStates, std::vector<bool>{false});
-        script(dialog);
-      });
-  EXPECT_EQ(dropStates, (std::vector<bool>{false, true}));
+      kCaption, [&] { result = ShowUrlDialog(nullptr, table, target); }, script);
   return result;
 }
 
@@ -149,6 +142,44 @@ TEST(UrlDialog, AnEmptyTemplateListLeavesTheRestWorking) {
     test::Click(GetDlgItem(dialog, IDC_BTN_URL_OK));
   });
   EXPECT_EQ(result, std::optional<std::wstring>(L"http://x.jp/"));
+}
+
+// Opened from the main window: OK makes the URL the target, clears what only a shell link has,
+// and fetches the page title when both title options ask for it.
+TEST(UrlDialogFromTheMainWindow, OkPreparesAnInternetShortcut) {
+  const test::PrivateTempFolder temp(L"urldialog");
+  test::HttpTestServer server(test::HttpTestServer::Behaviour::Serve, "<title>組み立てたページ</title>");
+  ASSERT_TRUE(server.Started());
+  const std::wstring settingsFile = ProgramFolder() + ProgramBaseName() + L".ini";
+  for (const wchar_t* dialogTitle : {L"1", L"0"}) {
+    DeleteFileW(settingsFile.c_str());
+    WritePrivateProfileStringW(L"GENERAL", L"GetUrlTitle", L"1", settingsFile.c_str());
+    WritePrivateProfileStringW(L"GENERAL", L"GetUrlDlgTitle", dialogTitle, settingsFile.c_str());
+    test::MainWindowSession s;
+    test::Type(s.Control(IDC_TXT_SHORTCUTNAME), L"前の名前");
+    test::Type(s.Control(IDC_TXT_WRKPATH), L"C:\\work");
+    test::Type(s.Control(IDC_TXT_OPTION), L"-x");
+    test::Type(s.Control(IDC_TXT_COMMENT), L"memo");
+    SendMessageW(s.Control(IDC_CMB_SHOWCMD), CB_SETCURSEL, 2, 0);
+    s.Window().SetShortcutIcon(GetSystemFolder() + L"shell32.dll", 4);
+    test::WithModalWindow(
+        kCaption, [&] { test::Click(s.Control(IDC_BTN_URL)); },
+        [&](HWND dialog) {
+          IDataObject* drop = test::MakeTextDrop(L"http://example.com/");
+          EXPECT_EQ(test::DropOn(s.Window().DropTargetObject(), drop), static_cast<DWORD>(DROPEFFECT_NONE));
+          drop->Release();
+          test::Type(Field(dialog), L"  " + server.Url(L"/built") + L"  ");
+          test::Click(GetDlgItem(dialog, IDC_BTN_URL_OK));
+        });
+    ASSERT_TRUE(s.WaitWhileFetching());
+    EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), server.Url(L"/built"));
+    EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), std::wstring(dialogTitle) == L"1" ? L"組み立てたページ" : L"前の名前");
+    for (int field : {IDC_TXT_WRKPATH, IDC_TXT_OPTION, IDC_TXT_COMMENT}) EXPECT_EQ(TextOf(s.Control(field)), L"");
+    EXPECT_EQ(SendMessageW(s.Control(IDC_CMB_SHOWCMD), CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(s.Window().IconFile(), L"");
+    EXPECT_EQ(s.Window().IconIndex(), 0);
+  }
+  DeleteFileW(settingsFile.c_str());
 }
 
 }  // namespace
