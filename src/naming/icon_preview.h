@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "win/handles.h"
+
 namespace pelmora {
 
 class IconPreview {
@@ -13,7 +15,6 @@ class IconPreview {
   IconPreview() = default;
   IconPreview(const IconPreview&) = delete;
   IconPreview& operator=(const IconPreview&) = delete;
-  ~IconPreview();
 
   // `picture` is the preview control; `setTooltip` sets its tooltip.
   void Attach(HWND picture, std::function<void(const std::wstring&)> setTooltip);
@@ -47,10 +48,10 @@ class IconPreview {
   std::wstring systemFolder_;
   std::wstring source_;  // the file the icons are drawn from
   bool arrowHidden_ = false;
-  HICON overlay_ = nullptr;
-  HICON internetShortcut_ = nullptr;
-  HICON shown_ = nullptr;
-  bool shownOwned_ = false;
+  win::IconHandle overlay_;
+  win::IconHandle internetShortcut_;
+  HICON shown_ = nullptr;        // what is drawn: owned below, or one of the two above
+  win::IconHandle ownedShown_;
   bool drawn_ = false;  // a drawing ran since the last clear (the arrow goes over it)
 };
 
