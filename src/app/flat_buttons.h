@@ -26,7 +26,8 @@ class FlatButtons {
   HWND window_ = nullptr;
   int firstId_ = 0;
   int iconSize_ = 0;
-  std::array<win::IconHandle, kCount> icons_;
+  // Four pictures (folder, target, copy, paste), each loaded once and shown by its buttons.
+  std::array<win::IconHandle, 4> icons_;
   std::array<bool, kCount> hidden_{};
 };
 

@@ -34,12 +34,19 @@ void IconPreview::Attach(HWND picture, std::function<void(const std::wstring&)> 
 }
 
 void IconPreview::LoadPreviewIcons(const std::wstring& systemFolder) {
+  // They are read when something is first shown: an empty preview needs neither.
   systemFolder_ = systemFolder;
+  iconsLoaded_ = false;
+}
+
+void IconPreview::EnsurePreviewIcons() {
+  if (iconsLoaded_) return;
+  iconsLoaded_ = true;
   overlay_.reset(Extract(RegisteredOrShell32(
       ReadRegValue(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons", L"29"),
-      systemFolder, 29)));
+      systemFolder_, 29)));
   internetShortcut_.reset(Extract(RegisteredOrShell32(
-      ReadRegValue(HKEY_CLASSES_ROOT, L"InternetShortcut\\DefaultIcon", L""), systemFolder, 0)));
+      ReadRegValue(HKEY_CLASSES_ROOT, L"InternetShortcut\\DefaultIcon", L""), systemFolder_, 0)));
 }
 
 void IconPreview::ReleaseShown() {
@@ -48,6 +55,7 @@ void IconPreview::ReleaseShown() {
 }
 
 void IconPreview::Show(HICON icon, bool owned) {
+  EnsurePreviewIcons();
   ReleaseShown();
   shown_ = Usable(icon) ? icon : nullptr;
   if (owned) ownedShown_.reset(shown_);
@@ -79,6 +87,7 @@ void IconPreview::DrawIconFromSource(int index) {
   if (Usable(icon)) {
     Show(icon, true);
   } else {
+    EnsurePreviewIcons();
     drawn_ = true;  // the arrow still goes over the empty box
     if (picture_) InvalidateRect(picture_, nullptr, TRUE);
   }
@@ -100,7 +109,10 @@ void IconPreview::DrawBitmapTypeIcon() {
   Show(Extract(location), true);
 }
 
-void IconPreview::GetInetShortcutIconImage() { Show(internetShortcut_.get(), false); }
+void IconPreview::GetInetShortcutIconImage() {
+  EnsurePreviewIcons();
+  Show(internetShortcut_.get(), false);
+}
 
 bool IconPreview::ArrowShown() const { return drawn_ && overlay_ && !arrowHidden_; }
 

@@ -5,6 +5,7 @@ pelmora_windows(
   drop_target.cpp
   launch.cpp
   message_box.cpp
+  ole.cpp
   pickers.cpp
   popup_menu.cpp
   program_info.cpp
