@@ -1,6 +1,8 @@
 pelmora_portable(
   command_line.cpp
+  tool_button_hover.cpp
   url_text_edit.cpp
+  version_text.cpp
 )
 pelmora_windows(
   command_actions.cpp
