@@ -18,7 +18,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   // Drag and drop and the shell-link object need OLE on this thread.
   if (FAILED(OleInitialize(nullptr))) return 1;
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_LINK_CLASS};
   InitCommonControlsEx(&controls);
 
   MainWindow* window = MainWindow::Open(instance, showCommand, commandLine);

@@ -16,6 +16,7 @@
 #include "text/text_rules.h"
 #include "win/message_box.h"
 #include "win/message_box_placement.h"
+#include "win/field_focus.h"
 #include "win/program_info.h"
 #include "win/system.h"
 
@@ -29,6 +30,15 @@ constexpr const wchar_t* kFlatButtonTips[FlatButtons::kCount] = {
     L"以下のﾌｫﾙﾀﾞを開く", L"以下のﾌｫﾙﾀﾞを開く", L"以下のﾌｫﾙﾀﾞを開く", L"このﾌｫﾙﾀﾞを開く",
     L"このﾌｫﾙﾀﾞを開く",   L"このﾌｫﾙﾀﾞを開く",   L"このﾌｫﾙﾀﾞを開く",   L"ﾘﾝｸ先の親ﾌｫﾙﾀﾞまたはURLを開く",
     L"ﾘﾝｸ先ﾊﾟｽ/URLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ", L"ﾘﾝｸ先ﾊﾟｽ/URLにｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け"};
+// The fields that select their whole text when the focus comes to them.
+constexpr int kTextFields[] = {IDC_TXT_LNKPATH, IDC_TXT_OPTION, IDC_TXT_WRKPATH, IDC_TXT_SHORTCUTNAME,
+                               IDC_TXT_COMMENT};
+// Each label explains its field.
+constexpr HelpTopic kHelpTopics[] = {
+    {IDC_LBL_LNKPATH, IDC_TXT_LNKPATH},           {IDC_LBL_OPTION, IDC_TXT_OPTION},
+    {IDC_LBL_WRKPATH, IDC_TXT_WRKPATH},           {IDC_LBL_SHOWCMD, IDC_CMB_SHOWCMD},
+    {IDC_LBL_SHORTCUTNAME, IDC_TXT_SHORTCUTNAME}, {IDC_LBL_COMMENT, IDC_TXT_COMMENT},
+};
 
 }  // namespace
 
@@ -90,6 +100,7 @@ INT_PTR CALLBACK MainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (help_.HandleMessage(message, wParam, lParam)) return TRUE;
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -102,6 +113,9 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case kTitleFetchedMessage:
       TitleFetched(wParam);
+      return TRUE;
+    case kHelpModeMessage:
+      help_.BeginHelpMode();
       return TRUE;
     case kDroppedMessage: {
       // The drop itself returned at once; its data is taken now, outside the drag loop.
@@ -175,6 +189,7 @@ void MainWindow::OnCommand(int id, int code) {
   if (code != BN_CLICKED) return;
   if (id >= IDC_BTN_CLEAR && id < IDC_BTN_CLEAR + 2) return btnClear_Click(id - IDC_BTN_CLEAR);
   if (id == IDC_BTN_EXIT) return btnExit_Click();
+  if (id == IDC_BTN_HELP) return btnHelp_Click();
 
   // Commands below show boxes, pickers or dialogs: one at a time (a double click on 作成 must
   // not run it twice).
@@ -184,6 +199,9 @@ void MainWindow::OnCommand(int id, int code) {
   if (id == IDC_BTN_URL) return btnURL_Click();
   if (id == IDC_BTN_SPECIAL) return btnSpecial_Click();
   if (id == IDC_BTN_OPTION) return btnOption_Click();
+  if (id == IDC_BTN_ABOUT) return btnAbout_Click();
+  if (id >= IDC_PIC_FLATBUTTON && id < IDC_PIC_FLATBUTTON + FlatButtons::kCount)
+    return picFlatButton_Click(id - IDC_PIC_FLATBUTTON);
   // Enter arrives as IDOK; it creates only when 作成 could be clicked.
   if ((id == IDC_BTN_CREATE || id == IDOK) && IsWindowEnabled(Control(IDC_BTN_CREATE))) return btnCreate_Click();
 }
@@ -244,7 +262,6 @@ void MainWindow::Form_Load() {
   const std::wstring base = ProgramBaseName();
   settingsFilePath_ = folder + base + L".ini";
   urlIniPath_ = folder + L"Url.ini";
-  helpFilePath_ = GetPathKind(folder + base + L".hlp") == PathKind::File ? folder + base + L".hlp" : base + L".hlp";
   // 8. Settings, the window position and the remembered destinations.
   ApplySettings();
   // 9. System folders and the tools the presets and the shutdown guard name.
@@ -255,9 +272,18 @@ void MainWindow::Form_Load() {
   rundllPath_ = toolFolder + L"RUNDLL.EXE";
   rundll32Path_ = toolFolder + L"RUNDLL32.EXE";
   controlPath_ = toolFolder + L"CONTROL.EXE";
-  // 10. Tool buttons.
-  flatButtons_.Attach(hwnd_, IDC_PIC_FLATBUTTON);
-  for (int i = 0; i < FlatButtons::kCount; ++i) tips_.Set(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
+  // 10. Tool buttons. Drawn by the program, they show no text: their text is their tooltip, the
+  // name a screen reader says.
+  flatButtons_.Attach(hwnd_, IDC_PIC_FLATBUTTON, [this](int index) { return ToolButtonUsable(index); });
+  for (int i = 0; i < FlatButtons::kCount; ++i) {
+    tips_.Set(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
+    SetWindowTextW(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
+  }
+  // Fields select their text when the focus comes to them; the help button gives the focus
+  // back before its help mode; every control has its help.
+  for (int id : kTextFields) SelectAllOnFocus(Control(id));
+  RememberFocusBefore(Control(IDC_BTN_HELP));
+  help_.Attach(hwnd_, kHelpTopics);
   // 11. The shortcut arrow and the internet-shortcut icon of the preview.
   preview_.LoadPreviewIcons(systemFolder_);
   // 12. Recent sub-folders.
