@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "win/help_popup.h"
 #include "win/system.h"
 
 namespace pelmora::test {
@@ -30,6 +31,15 @@ std::pair<unsigned, unsigned> SelectionOf(HWND field) {
   DWORD start = 0, end = 0;
   SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return {start, end};
+}
+
+std::wstring TakeHelpPopup() {
+  HWND popup = HelpPopup();
+  if (!popup || !IsWindowVisible(popup)) return {};
+  const std::wstring text = WindowText(popup);
+  SendMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(IsWindow(popup)) << "a key closes the help";
+  return text;
 }
 
 namespace {

@@ -22,6 +22,9 @@ void Pick(HWND comboBox, int index);
 // The selection of a text field as start and end (equal: the caret with nothing selected).
 std::pair<unsigned, unsigned> SelectionOf(HWND field);
 
+// The text of the help popup on show, which then goes as a key closes it; empty when none shows.
+std::wstring TakeHelpPopup();
+
 // Runs `action`, which shows a real modal window titled `caption` (a dialog); `onWindow` is
 // called with it once it is up and closes it. A window still open 10 s later fails the test and
 // is closed, so that a failed assertion never leaves the test waiting.

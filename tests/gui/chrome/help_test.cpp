@@ -1,0 +1,186 @@
+// What's This help of the main window, the URL dialog and the options dialog: every control has
+// its text, and each way of asking (right button, F1, the help button, the title bar's "?")
+// shows it.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/option_dialog.h"
+#include "app/url_dialog.h"
+#include "resource.h"
+#include "win/help_mode.h"
+#include "win/help_popup.h"
+#include "support/win/gui_driver.h"
+#include "support/win/main_window_fixture.h"
+#include "support/win/test_env.h"
+
+namespace pelmora {
+namespace {
+
+using test::TakeHelpPopup;
+
+POINT ClientPointIn(HWND window, HWND control, bool corner) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  POINT p = corner ? POINT{r.left + 3, r.top + 3} : POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ScreenToClient(window, &p);
+  return p;
+}
+
+void PressF1() {
+  INPUT keys[2] = {};
+  keys[0].type = keys[1].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[1].ki.wVk = VK_F1;
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof(INPUT));
+  for (int i = 0; i < 20 && !HelpPopup(); ++i) {
+    test::Pump();
+    Sleep(5);
+  }
+}
+
+// Asks for the help of every control of `window` as a user would: F1 on a field or list that
+// can take the focus; otherwise the right button, which a label, a group box or a disabled
+// control lets through to the window.
+std::map<int, std::wstring> AskEveryControl(HWND window) {
+  std::map<int, std::wstring> texts;
+  SetForegroundWindow(window);
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    const std::wstring kind = name;
+    const bool enabled = IsWindowEnabled(child);
+    const bool groupBox = (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && kind == L"Button";
+    if (enabled && (kind == L"Edit" || kind == L"ComboBox")) {
+      SetFocus(child);
+      PressF1();
+    } else if (enabled && kind != L"Static" && !groupBox) {
+      SendMessageW(child, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+    } else {
+      const POINT p = ClientPointIn(window, child, groupBox);
+      SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    }
+    texts[GetDlgCtrlID(child)] = TakeHelpPopup();
+  }
+  return texts;
+}
+
+// Every control has a text; controls share one only when a label explains its field.
+void ExpectEachHasItsOwnText(const std::map<int, std::wstring>& texts, std::map<int, int> shared) {
+  std::map<std::wstring, int> owner;
+  for (const auto& [id, text] : texts) {
+    EXPECT_FALSE(text.empty()) << "control " << id << " has no help";
+    if (text.empty()) continue;
+    const int explained = shared.count(id) ? shared[id] : id;
+    const auto [it, fresh] = owner.emplace(text, explained);
+    EXPECT_TRUE(fresh || it->second == explained) << "controls " << id << " and " << it->second << " share a text";
+  }
+}
+
+TEST(ContextHelp, EveryControlOfTheThreeWindowsHasItsHelp) {
+  {
+    test::MainWindowSession s;
+    const auto texts = AskEveryControl(s.Handle());
+    EXPECT_EQ(texts.size(), 49u);
+    ExpectEachHasItsOwnText(texts, {{IDC_LBL_LNKPATH, IDC_TXT_LNKPATH},
+                                    {IDC_LBL_OPTION, IDC_TXT_OPTION},
+                                    {IDC_LBL_WRKPATH, IDC_TXT_WRKPATH},
+                                    {IDC_LBL_SHOWCMD, IDC_CMB_SHOWCMD},
+                                    {IDC_LBL_SHORTCUTNAME, IDC_TXT_SHORTCUTNAME},
+                                    {IDC_LBL_COMMENT, IDC_TXT_COMMENT}});
+  }
+  test::WithModalWindow(
+      L"簡易URL生成", [] { ShowUrlDialog(nullptr, DefaultUrlTable(), L""); },
+      [](HWND dialog) {
+        const auto texts = AskEveryControl(dialog);
+        EXPECT_EQ(texts.size(), 9u);
+        ExpectEachHasItsOwnText(texts, {{IDC_LBL_URL, IDC_TXT_URL}});
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      });
+  test::TempFolder dir(L"ヘルプ");
+  Settings settings;
+  test::WithModalWindow(
+      L"オプション", [&] { ShowOptionDialog(nullptr, settings, {dir / L"p.exe", dir / L"p.ini", dir / L"x.htm"}); },
+      [](HWND dialog) {
+        const auto texts = AskEveryControl(dialog);
+        EXPECT_EQ(texts.size(), 32u);
+        ExpectEachHasItsOwnText(texts, {{IDC_LBL_COMMENTSETTING, IDC_CMB_COMMENT},
+                                        {IDC_LBL_FORMAT, IDC_TXT_FORMAT},
+                                        {IDC_LBL_EXT, IDC_TXT_EXT},
+                                        {IDC_LBL_ADMINNOTE + 1, IDC_LBL_ADMINNOTE}});
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      });
+  // The right-click entry buttons' topics of the other state have their texts too.
+  for (int topic : {IDH_ALL_FILES_REMOVE, IDH_FOLDER_REMOVE, IDH_OPEN_TARGET_REMOVE, IDH_IE_REMOVE}) {
+    const wchar_t* text = nullptr;
+    EXPECT_GT(LoadStringW(GetModuleHandleW(nullptr), topic, reinterpret_cast<wchar_t*>(&text), 0), 20) << topic;
+  }
+}
+
+TEST(ContextHelp, TheHelpButtonsModeShowsTheNextClickedControlsHelp) {
+  test::MainWindowSession s;
+  HWND window = s.Handle();
+  auto postClick = [&](POINT p) { PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y)); };
+  SetForegroundWindow(window);
+
+  // The focus goes back to where it was; the click shows the help and ends the mode.
+  SetFocus(s.Control(IDC_TXT_COMMENT));
+  test::Click(s.Control(IDC_BTN_HELP));
+  s.PumpLikeTheProgram();
+  EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_COMMENT));
+  ASSERT_EQ(HelpModeWindow(), window);
+  postClick(ClientPointIn(window, s.Control(IDC_CHK_WHERE + 3), false));
+  s.PumpLikeTheProgram();
+  EXPECT_EQ(HelpModeWindow(), nullptr);
+  EXPECT_NE(TakeHelpPopup().find(L"［送る］に、ショートカットを作成します"), std::wstring::npos);
+  EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + 3))) << "the click only asked for help";
+
+  // Esc, and a click outside the window, leave the mode with no help and nothing else done.
+  for (int way = 0; way < 2; ++way) {
+    test::Click(s.Control(IDC_BTN_HELP));
+    s.PumpLikeTheProgram();
+    ASSERT_EQ(HelpModeWindow(), window) << way;
+    if (way == 0) {
+      PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+    } else {
+      postClick({-40, -40});
+    }
+    s.PumpLikeTheProgram();
+    EXPECT_EQ(HelpModeWindow(), nullptr) << way;
+    EXPECT_EQ(HelpPopup(), nullptr) << way;
+    EXPECT_TRUE(s.IsOpen());
+  }
+
+  // A right-click on a label reaches the window itself; inside the group box the control under
+  // the pointer is the one asked about, not the box.
+  for (const auto& [control, text] : {std::pair{IDC_LBL_COMMENT, L"ショートカットのコメントです"},
+                                      std::pair{IDC_CHK_WHERE + 5, L"下の欄で指定したフォルダに"}}) {
+    const POINT p = ClientPointIn(window, s.Control(control), false);
+    SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    EXPECT_NE(TakeHelpPopup().find(text), std::wstring::npos) << control;
+  }
+}
+
+TEST(ContextHelp, TheTitleBarsQuestionMarkStartsTheDialogsHelpMode) {
+  test::WithModalWindow(
+      L"簡易URL生成", [] { ShowUrlDialog(nullptr, DefaultUrlTable(), L""); },
+      [](HWND dialog) {
+        EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
+        SendMessageW(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        ASSERT_EQ(HelpModeWindow(), dialog);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+        test::Pump();
+        EXPECT_EQ(HelpModeWindow(), nullptr);
+        EXPECT_TRUE(IsWindowVisible(dialog)) << "Esc left the mode, not the dialog";
+
+        SendMessageW(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        const POINT p = ClientPointIn(dialog, GetDlgItem(dialog, IDC_BTN_URL_CLEAR), false);
+        PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        test::Pump();
+        EXPECT_EQ(TakeHelpPopup(), L"URLの欄を空にします。");
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      });
+}
+
+}  // namespace
+}  // namespace pelmora
