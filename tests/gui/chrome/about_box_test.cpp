@@ -35,7 +35,7 @@ TEST(AboutBox, ShowsTheVersionWithItsRevisionOnlyWhenThereIsOne) {
       {{L"ペルモラ", L"Copyright (C) 2026 ペルモラの作者", 2, 9, 0}, L"2.09"},
   };
   for (const auto& c : cases) {
-    test::WithModalWindow(
+    EXPECT_TRUE(test::WithModalWindow(
         kCaption, [&] { ShowAboutBox(nullptr, c.info); },
         [&](HWND box) {
           EXPECT_EQ(TextOf(GetDlgItem(box, IDC_LBL_MYVER)), c.version);
@@ -44,20 +44,20 @@ TEST(AboutBox, ShowsTheVersionWithItsRevisionOnlyWhenThereIsOne) {
           EXPECT_TRUE(SendDlgItemMessageW(box, IDC_IMG_ABOUT, STM_GETICON, 0, 0)) << "the program icon";
           EXPECT_EQ(GetFocus(), GetDlgItem(box, IDOK)) << "Enter closes it rather than opening the page";
           PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
-        });
+        }));
   }
 }
 
 TEST(AboutBox, TheAddressAndTheIconOpenTheHomePage) {
   test::InitWindowsOnce();
   test::RecordedLaunches launches;
-  test::WithModalWindow(
+  EXPECT_TRUE(test::WithModalWindow(
       kCaption, [] { ShowAboutBox(nullptr, {}); },
       [](HWND box) {
         ClickAt(GetDlgItem(box, IDC_LBL_HP), 4, 4);
         ClickAt(GetDlgItem(box, IDC_IMG_ABOUT), 4, 4);
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
-      });
+      }));
   ASSERT_EQ(launches.Requests().size(), 2u);
   for (const LaunchRequest& request : launches.Requests()) {
     EXPECT_EQ(request.kind, LaunchRequest::Shell);
@@ -69,7 +69,7 @@ TEST(AboutBox, TheAddressAndTheIconOpenTheHomePage) {
 // message boxes centre on the box while it is active.
 TEST(AboutBox, OpenedFromTheMainWindowWithItsOwnVersionInformation) {
   test::MainWindowSession s;
-  test::WithModalWindow(
+  EXPECT_TRUE(test::WithModalWindow(
       kCaption, [&] { test::Click(s.Control(IDC_BTN_ABOUT)); },
       [&](HWND box) {
         wchar_t version[32];
@@ -82,7 +82,7 @@ TEST(AboutBox, OpenedFromTheMainWindowWithItsOwnVersionInformation) {
         EXPECT_EQ(test::DropOn(s.Window().DropTargetObject(), drop), static_cast<DWORD>(DROPEFFECT_NONE));
         drop->Release();
         test::Click(GetDlgItem(box, IDOK));
-      });
+      }));
   EXPECT_TRUE(s.IsOpen());
 }
 

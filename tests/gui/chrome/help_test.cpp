@@ -27,6 +27,16 @@ POINT ClientPointIn(HWND window, HWND control, bool corner) {
   return p;
 }
 
+// Runs the queue as a dialog's own loop does: keys go through the dialog manager.
+void PumpDialog(HWND dialog) {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT || IsDialogMessageW(dialog, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
 void PressF1() {
   INPUT keys[2] = {};
   keys[0].type = keys[1].type = INPUT_KEYBOARD;
@@ -89,17 +99,17 @@ TEST(ContextHelp, EveryControlOfTheThreeWindowsHasItsHelp) {
                                     {IDC_LBL_SHORTCUTNAME, IDC_TXT_SHORTCUTNAME},
                                     {IDC_LBL_COMMENT, IDC_TXT_COMMENT}});
   }
-  test::WithModalWindow(
+  EXPECT_TRUE(test::WithModalWindow(
       L"簡易URL生成", [] { ShowUrlDialog(nullptr, DefaultUrlTable(), L""); },
       [](HWND dialog) {
         const auto texts = AskEveryControl(dialog);
         EXPECT_EQ(texts.size(), 9u);
         ExpectEachHasItsOwnText(texts, {{IDC_LBL_URL, IDC_TXT_URL}});
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-      });
+      }));
   test::TempFolder dir(L"ヘルプ");
   Settings settings;
-  test::WithModalWindow(
+  EXPECT_TRUE(test::WithModalWindow(
       L"オプション", [&] { ShowOptionDialog(nullptr, settings, {dir / L"p.exe", dir / L"p.ini", dir / L"x.htm"}); },
       [](HWND dialog) {
         const auto texts = AskEveryControl(dialog);
@@ -109,7 +119,7 @@ TEST(ContextHelp, EveryControlOfTheThreeWindowsHasItsHelp) {
                                         {IDC_LBL_EXT, IDC_TXT_EXT},
                                         {IDC_LBL_ADMINNOTE + 1, IDC_LBL_ADMINNOTE}});
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-      });
+      }));
   // The right-click entry buttons' topics of the other state have their texts too.
   for (int topic : {IDH_ALL_FILES_REMOVE, IDH_FOLDER_REMOVE, IDH_OPEN_TARGET_REMOVE, IDH_IE_REMOVE}) {
     const wchar_t* text = nullptr;
@@ -135,15 +145,21 @@ TEST(ContextHelp, TheHelpButtonsModeShowsTheNextClickedControlsHelp) {
   EXPECT_NE(TakeHelpPopup().find(L"［送る］に、ショートカットを作成します"), std::wstring::npos);
   EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + 3))) << "the click only asked for help";
 
-  // Esc, and a click outside the window, leave the mode with no help and nothing else done.
-  for (int way = 0; way < 2; ++way) {
+  // Esc, a click outside the window and the right button leave the mode with no help and
+  // nothing else done.
+  for (int way = 0; way < 3; ++way) {
     test::Click(s.Control(IDC_BTN_HELP));
     s.PumpLikeTheProgram();
     ASSERT_EQ(HelpModeWindow(), window) << way;
     if (way == 0) {
       PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
-    } else {
+    } else if (way == 1) {
       postClick({-40, -40});
+    } else {
+      POINT p = ClientPointIn(window, s.Control(IDC_BTN_CREATE), false), screen = p;
+      ClientToScreen(window, &screen);
+      SetCursorPos(screen.x, screen.y);
+      PostMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(p.x, p.y));
     }
     s.PumpLikeTheProgram();
     EXPECT_EQ(HelpModeWindow(), nullptr) << way;
@@ -161,15 +177,36 @@ TEST(ContextHelp, TheHelpButtonsModeShowsTheNextClickedControlsHelp) {
   }
 }
 
+bool g_systemMenuShown = false;
+void CALLBACK CloseSystemMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  g_systemMenuShown = FindWindowW(L"#32768", nullptr) != nullptr;
+  EndMenu();
+}
+
+// Help is for the controls: the right button on the title bar still opens the window's menu.
+TEST(ContextHelp, TheTitleBarKeepsItsWindowMenu) {
+  test::MainWindowSession s;
+  RECT r{};
+  GetWindowRect(s.Handle(), &r);
+  const POINT caption{r.left + 60, r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+  ASSERT_EQ(SendMessageW(s.Handle(), WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)), HTCAPTION);
+  g_systemMenuShown = false;
+  SetTimer(nullptr, 0, 50, CloseSystemMenu);
+  SendMessageW(s.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(s.Handle()), MAKELPARAM(caption.x, caption.y));
+  EXPECT_TRUE(g_systemMenuShown);
+  EXPECT_EQ(HelpPopup(), nullptr);
+}
+
 TEST(ContextHelp, TheTitleBarsQuestionMarkStartsTheDialogsHelpMode) {
-  test::WithModalWindow(
+  EXPECT_TRUE(test::WithModalWindow(
       L"簡易URL生成", [] { ShowUrlDialog(nullptr, DefaultUrlTable(), L""); },
       [](HWND dialog) {
         EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
         SendMessageW(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         ASSERT_EQ(HelpModeWindow(), dialog);
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
-        test::Pump();
+        PumpDialog(dialog);
         EXPECT_EQ(HelpModeWindow(), nullptr);
         EXPECT_TRUE(IsWindowVisible(dialog)) << "Esc left the mode, not the dialog";
 
@@ -179,7 +216,7 @@ TEST(ContextHelp, TheTitleBarsQuestionMarkStartsTheDialogsHelpMode) {
         test::Pump();
         EXPECT_EQ(TakeHelpPopup(), L"URLの欄を空にします。");
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-      });
+      }));
 }
 
 }  // namespace

@@ -72,6 +72,8 @@ TEST(ToolButtons, RaisedUnderThePointerPushedWhileHeldActingOnRelease) {
   MainWindowSession s;
   RecordedLaunches launches;
   HWND desktop = Tool(s, 0);
+  HWND field = s.Control(IDC_TXT_COMMENT);
+  SetFocus(field);
   EXPECT_EQ(LookOf(s, 0), Look::Flat);
   PointAt(desktop);
   EXPECT_EQ(LookOf(s, 0), Look::Raised);
@@ -85,6 +87,9 @@ TEST(ToolButtons, RaisedUnderThePointerPushedWhileHeldActingOnRelease) {
   EXPECT_EQ(launches.Requests()[0].text, OpenCommand(s.Window().Folders().desktop));
   Send(desktop, WM_MOUSELEAVE);
   EXPECT_EQ(LookOf(s, 0), Look::Flat);
+  // Like a toolbar's, the button leaves the focus where it was and keeps no hold of the mouse.
+  EXPECT_EQ(GetFocus(), field);
+  EXPECT_EQ(GetCapture(), nullptr);
 
   // Pressed, moved off and released: nothing, even when the pointer came back first.
   PointAt(desktop);
@@ -191,12 +196,14 @@ TEST(ToolButtons, TargetButtonsNeedATargetAndPasteNeedsClipboardText) {
 
 TEST(ToolButtons, SpaceOnAFocusedButtonActsAsAClickDoes) {
   MainWindowSession s;
+  test::ScriptedMessageBoxes boxes;
   RecordedLaunches launches;
   for (int button : {3, 7}) {  // the target is empty: 7 does nothing
     SetFocus(Tool(s, button));
     SendMessageW(Tool(s, button), WM_KEYDOWN, VK_SPACE, 0);
     SendMessageW(Tool(s, button), WM_KEYUP, VK_SPACE, 0);
   }
+  EXPECT_TRUE(boxes.Asks().empty());
   ASSERT_EQ(launches.Requests().size(), 1u);
   EXPECT_EQ(launches.Requests()[0].text, OpenCommand(s.Window().Folders().sendTo));
 }
@@ -254,13 +261,13 @@ TEST(TextFields, SelectAllWhenTheFocusComesFromAnotherControlNotFromTheMouse) {
   test::TempFolder dir(L"選択");
   Settings settings;
   settings.GetMp3Info = 1;  // the format field is enabled
-  test::WithModalWindow(
+  EXPECT_TRUE(test::WithModalWindow(
       L"オプション", [&] { ShowOptionDialog(nullptr, settings, {dir / L"p.exe", dir / L"p.ini", dir / L"x.htm"}); },
       [](HWND dialog) {
         ExpectSelectAllExceptByMouse(GetDlgItem(dialog, IDC_TXT_EXT), GetDlgItem(dialog, IDC_TXT_FORMAT));
         ExpectSelectAllExceptByMouse(GetDlgItem(dialog, IDC_TXT_FORMAT), GetDlgItem(dialog, IDC_TXT_EXT));
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-      });
+      }));
 }
 
 TEST(TextFields, ComingBackToTheWindowKeepsTheSelection) {
@@ -314,12 +321,12 @@ TEST(ChromeLook, HoldsEachLookForAScreenshotWhenAsked) {
   SendMessageW(sendTo, WM_RBUTTONUP, 0, MAKELPARAM(8, 4));
   HoldForAShot(folder, L"help");
   test::TakeHelpPopup();
-  test::WithModalWindow(
+  EXPECT_TRUE(test::WithModalWindow(
       L"ペルモラ バージョン情報", [&] { test::Click(s.Control(IDC_BTN_ABOUT)); },
       [&](HWND box) {
         HoldForAShot(folder, L"about");
         test::Click(GetDlgItem(box, IDOK));
-      });
+      }));
 }
 
 }  // namespace

@@ -27,8 +27,9 @@ std::wstring TakeHelpPopup();
 
 // Runs `action`, which shows a real modal window titled `caption` (a dialog); `onWindow` is
 // called with it once it is up and closes it. A window still open 10 s later fails the test and
-// is closed, so that a failed assertion never leaves the test waiting.
-void WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
+// is closed, so that a failed assertion never leaves the test waiting. False when the window never
+// came up.
+bool WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
                      const std::function<void(HWND window)>& onWindow);
 
 // Runs `action`, which shows a real modal box; `onBox` is called with the box window once it is
