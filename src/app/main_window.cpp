@@ -14,9 +14,9 @@
 #include "shortcut/recent_folders_win.h"
 #include "shortcut/special_folders.h"
 #include "text/text_rules.h"
+#include "win/field_focus.h"
 #include "win/message_box.h"
 #include "win/message_box_placement.h"
-#include "win/field_focus.h"
 #include "win/program_info.h"
 #include "win/system.h"
 

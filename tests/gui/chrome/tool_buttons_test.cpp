@@ -7,9 +7,9 @@
 
 #include "app/command_line.h"
 #include "app/option_dialog.h"
-#include "app/context_help.h"
 #include "resource.h"
 #include "shortcut/name_rules.h"
+#include "win/clipboard.h"
 #include "win/system.h"
 #include "support/win/gui_driver.h"
 #include "support/win/main_window_fixture.h"
@@ -54,15 +54,9 @@ std::wstring RawClipboardText() {
   CloseClipboard();
   return text;
 }
-void PutOnClipboard(const std::wstring& text) {
+void EmptyTheClipboard() {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
-  if (!text.empty()) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-  }
   CloseClipboard();
 }
 
@@ -152,7 +146,7 @@ TEST(ToolButtons, TargetButtonsNeedATargetAndPasteNeedsClipboardText) {
   HWND target = s.Control(IDC_TXT_LNKPATH);
 
   // An empty target keeps the open and copy buttons flat and inert; no clipboard text, paste.
-  PutOnClipboard(L"前の内容");
+  SetClipboardText(nullptr, L"前の内容");
   Type(target, L"   ");
   for (int button : {7, 8}) {
     PointAt(Tool(s, button));
@@ -162,7 +156,7 @@ TEST(ToolButtons, TargetButtonsNeedATargetAndPasteNeedsClipboardText) {
   EXPECT_TRUE(launches.Requests().empty());
   EXPECT_TRUE(boxes.Asks().empty());
   EXPECT_EQ(RawClipboardText(), L"前の内容");
-  PutOnClipboard(L"");
+  EmptyTheClipboard();
   PointAt(Tool(s, 9));
   EXPECT_EQ(LookOf(s, 9), Look::Flat);
   ClickTool(Tool(s, 9));
@@ -177,7 +171,7 @@ TEST(ToolButtons, TargetButtonsNeedATargetAndPasteNeedsClipboardText) {
   EXPECT_EQ(launches.Requests()[0].text, ExplorerSelectCommand(dir.Path()));
 
   // Paste replaces the target with the clipboard's first line.
-  PutOnClipboard(L"http://例え.jp/a b\r\n二行目");
+  SetClipboardText(nullptr, L"http://例え.jp/a b\r\n二行目");
   PointAt(Tool(s, 9));
   EXPECT_EQ(LookOf(s, 9), Look::Raised);
   ClickTool(Tool(s, 9));
@@ -288,14 +282,9 @@ TEST(TextFields, ComingBackToTheWindowKeepsTheSelection) {
   DestroyWindow(elsewhere);
 }
 
-}  // namespace
-}  // namespace pelmora
-
-namespace pelmora {
-namespace {
-
-// For screenshots: with PELMORA_CHROME_SHOTS set to a folder, each look is held until a file
-// "<look>.done" appears there beside the "<look>.ready" written for it (or a minute passes).
+// For screenshots: with PELMORA_CHROME_SHOTS set to a folder, each look (raised, pushed, help,
+// about) is held until a file "<look>.done" appears there beside the "<look>.ready" written for
+// it, or a minute passes: a script waits for each .ready, takes the shot and writes the .done.
 void HoldForAShot(const std::wstring& folder, const std::wstring& look) {
   test::WriteFileBytes(folder + L"\\" + look + L".ready", "");
   const ULONGLONG until = GetTickCount64() + 60000;
