@@ -1,9 +1,13 @@
-// Start-up measured as a ratio within one run, under the same system: how long Pelmora takes
-// until its main window is shown and idle, and how long a window-less /AUTO run takes to write a
-// real .url into a temporary folder, each against the trivial dialog program built the same way;
-// and /AUTO against the scripting host writing the same .url through WScript.Shell.
-//   launch_ratio.exe PELMORA.exe TRIVIAL.exe [ROUNDS]
+// Start-up measured as ratios within one run, under the same system, rounds interleaved:
+// - the main window until it is shown and idle, against the floor (Pelmora's own dialog shown by
+//   a procedure that does nothing), and the floor against a one-button dialog, for the record;
+// - the peak working set of the main window against the floor's;
+// - a window-less /AUTO run writing a real .url, against a trivial program that ends at once,
+//   and against the scripting host writing the same .url through WScript.Shell.
+// With a second Pelmora (an earlier build) the same figures are printed for it as well.
+//   launch_ratio.exe PELMORA.exe FLOOR.exe TRIVIAL.exe [ROUNDS] [EARLIER-PELMORA.exe]
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,15 +40,20 @@ BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM data) {
   return TRUE;
 }
 
-// Seconds until the program's window is shown and its thread idle, or until it ends.
-double Run(const std::wstring& exe, const std::wstring& args, bool waitForWindow) {
+struct Measured {
+  double seconds = -1;
+  double peakMegabytes = 0;
+};
+
+// Until the program's window is shown and its thread idle (then it is closed), or until it ends.
+Measured Run(const std::wstring& exe, const std::wstring& args, bool waitForWindow) {
   std::wstring line = L"\"" + exe + L"\" " + args;
   STARTUPINFOW si{};
   si.cb = sizeof(si);
   PROCESS_INFORMATION pi{};
+  Measured m;
   const double start = Now();
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
-  double elapsed = -1;
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return m;
   if (waitForWindow) {
     Search s{pi.dwProcessId, nullptr};
     for (int i = 0; i < 6000 && !s.found; ++i) {
@@ -52,16 +61,20 @@ double Run(const std::wstring& exe, const std::wstring& args, bool waitForWindow
       if (!s.found) Sleep(1);
     }
     WaitForInputIdle(pi.hProcess, 10000);
-    elapsed = Now() - start;
+    m.seconds = Now() - start;
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof(memory);
+    if (GetProcessMemoryInfo(pi.hProcess, &memory, sizeof(memory)))
+      m.peakMegabytes = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
     if (s.found) PostMessageW(s.found, WM_CLOSE, 0, 0);
   } else {
     WaitForSingleObject(pi.hProcess, 30000);
-    elapsed = Now() - start;
+    m.seconds = Now() - start;
   }
   if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
-  return elapsed;
+  return m;
 }
 
 // A folder of its own under the temporary folder, removed with its files at the end.
@@ -94,28 +107,30 @@ bool WriteScript(const std::wstring& path) {
   return ok && written == sizeof(script) - 1;
 }
 
-// A run that is to write `file`: its time, and whether the file was there afterwards (it is
-// removed again so that every run writes a new file).
-double RunWriting(const std::wstring& exe, const std::wstring& args, const std::wstring& file, int& missing) {
-  const double elapsed = Run(exe, args, false);
-  if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) ++missing;
-  DeleteFileW(file.c_str());
-  return elapsed;
-}
-
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// The figures of one Pelmora build, gathered round by round.
+struct Series {
+  std::wstring exe;
+  std::vector<double> window, windowPeak, autoRun;
+  int autoMissing = 0;
+};
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: launch_ratio PELMORA.exe TRIVIAL.exe [ROUNDS]\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: launch_ratio PELMORA.exe FLOOR.exe TRIVIAL.exe [ROUNDS] [EARLIER-PELMORA.exe]\n");
     return 2;
   }
-  const int rounds = argc > 3 ? std::max(1, _wtoi(argv[3])) : 7;
+  const std::wstring floorExe = argv[2], trivialExe = argv[3];
+  const int rounds = argc > 4 ? std::max(9, _wtoi(argv[4])) : 9;
+  std::vector<Series> builds{{argv[1]}};
+  if (argc > 5) builds.push_back({argv[5]});
+
   const BenchFolder folder;
   const std::wstring script = folder.path + L"\\shortcut.js";
   const std::wstring autoFile = folder.path + L"\\bench.url", hostFile = folder.path + L"\\host.url";
@@ -128,27 +143,59 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring cscript = std::wstring(system) + L"\\cscript.exe";
   const std::wstring autoArgs = L"/AUTO\"" + folder.path + L"\" http://127.0.0.1/ bench";
   const std::wstring hostArgs = L"//nologo \"" + script + L"\" \"" + hostFile + L"\" http://127.0.0.1/";
+  // A run that is to write `file`: its time; the file is removed again so each run writes anew.
+  auto writing = [](const std::wstring& exe, const std::wstring& args, const std::wstring& file, int& missing) {
+    const double seconds = Run(exe, args, false).seconds;
+    if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) ++missing;
+    DeleteFileW(file.c_str());
+    return seconds;
+  };
 
-  std::vector<double> mainWindow, trivialWindow, autoRun, trivialExit, hostRun;
-  int autoMissing = 0, hostMissing = 0;
-  Run(argv[1], L"/LNK", true);  // warm the system's caches once for each
-  Run(argv[2], L"", true);
-  RunWriting(cscript, hostArgs, hostFile, hostMissing);
-  hostMissing = 0;
-  for (int i = 0; i < rounds; ++i) {
-    mainWindow.push_back(Run(argv[1], L"", true));
-    trivialWindow.push_back(Run(argv[2], L"", true));
-    autoRun.push_back(RunWriting(argv[1], autoArgs, autoFile, autoMissing));
-    trivialExit.push_back(Run(argv[2], L"/EXIT", false));
-    hostRun.push_back(RunWriting(cscript, hostArgs, hostFile, hostMissing));
+  // Warm the system's caches once for everything measured.
+  int ignored = 0;
+  for (const Series& b : builds) {
+    Run(b.exe, L"", true);
+    writing(b.exe, autoArgs, autoFile, ignored);
   }
-  std::printf("main window shown and idle: %.3f s, trivial dialog %.3f s, ratio %.2f (target <= 1.5)\n",
-              Median(mainWindow), Median(trivialWindow), Median(mainWindow) / Median(trivialWindow));
-  std::printf("/AUTO writing a .url: %.3f s, trivial program %.3f s, ratio %.2f (target <= 1.3)\n", Median(autoRun),
-              Median(trivialExit), Median(autoRun) / Median(trivialExit));
-  std::printf("/AUTO against the scripting host writing the same .url (WScript.Shell): %.3f s, ratio %.2f\n",
-              Median(hostRun), Median(autoRun) / Median(hostRun));
-  if (autoMissing || hostMissing)
-    std::printf("runs that wrote no file: /AUTO %d, scripting host %d of %d\n", autoMissing, hostMissing, rounds);
-  return autoMissing ? 1 : 0;
+  Run(floorExe, L"", true);
+  Run(trivialExe, L"", true);
+  writing(cscript, hostArgs, hostFile, ignored);
+
+  std::vector<double> floorWindow, floorPeak, trivialWindow, trivialExit, hostRun;
+  int hostMissing = 0;
+  for (int i = 0; i < rounds; ++i) {
+    for (Series& b : builds) {
+      const Measured m = Run(b.exe, L"", true);
+      b.window.push_back(m.seconds);
+      b.windowPeak.push_back(m.peakMegabytes);
+    }
+    const Measured f = Run(floorExe, L"", true);
+    floorWindow.push_back(f.seconds);
+    floorPeak.push_back(f.peakMegabytes);
+    trivialWindow.push_back(Run(trivialExe, L"", true).seconds);
+    for (Series& b : builds) b.autoRun.push_back(writing(b.exe, autoArgs, autoFile, b.autoMissing));
+    trivialExit.push_back(Run(trivialExe, L"/EXIT", false).seconds);
+    hostRun.push_back(writing(cscript, hostArgs, hostFile, hostMissing));
+  }
+
+  std::printf("medians of %d interleaved rounds\n", rounds);
+  std::printf("floor vs one-button dialog: %.3f s / %.3f s = %.2f (for the record)\n", Median(floorWindow),
+              Median(trivialWindow), Median(floorWindow) / Median(trivialWindow));
+  int missing = 0;
+  for (const Series& b : builds) {
+    const char* which = &b == &builds.front() ? "this build" : "earlier build";
+    std::printf("%s:\n", which);
+    std::printf("  main window vs floor: %.3f s / %.3f s = %.2f (goal <= 1.15)\n", Median(b.window),
+                Median(floorWindow), Median(b.window) / Median(floorWindow));
+    std::printf("  peak working set vs floor: %.1f MB / %.1f MB = %.2f (goal <= 1.2)\n", Median(b.windowPeak),
+                Median(floorPeak), Median(b.windowPeak) / Median(floorPeak));
+    std::printf("  /AUTO writing a .url vs trivial program: %.3f s / %.3f s = %.2f (goal <= 1.3)\n",
+                Median(b.autoRun), Median(trivialExit), Median(b.autoRun) / Median(trivialExit));
+    std::printf("  /AUTO vs the scripting host writing the same .url: %.3f s / %.3f s = %.2f\n", Median(b.autoRun),
+                Median(hostRun), Median(b.autoRun) / Median(hostRun));
+    if (b.autoMissing) std::printf("  /AUTO runs that wrote no file: %d of %d\n", b.autoMissing, rounds);
+    missing += &b == &builds.front() ? b.autoMissing : 0;
+  }
+  if (hostMissing) std::printf("scripting-host runs that wrote no file: %d of %d\n", hostMissing, rounds);
+  return missing ? 1 : 0;
 }

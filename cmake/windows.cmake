@@ -90,7 +90,15 @@ foreach(extra ${PELMORA_TEST_EXTRAS})
 endforeach()
 
 # Benchmarks (ratios within one run): tools/bench runs them.
+# The yardsticks are linked as the program is: static, delay-loaded DLLs, stripped.
 add_executable(bench_trivial_dialog WIN32 ${PELMORA_SOURCE_DIR}/bench/trivial_dialog.cpp)
-target_link_options(bench_trivial_dialog PRIVATE -municode -mwindows)
+add_executable(bench_floor_dialog WIN32 ${PELMORA_SOURCE_DIR}/bench/floor_dialog.cpp ${PELMORA_RC})
+target_include_directories(bench_floor_dialog PRIVATE ${PELMORA_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated)
+foreach(yardstick bench_trivial_dialog bench_floor_dialog)
+  target_link_libraries(${yardstick} PRIVATE ${PELMORA_DELAYED_LIBS})
+  add_dependencies(${yardstick} pelmora_delay_load)
+  target_link_options(${yardstick} PRIVATE -municode -mwindows -s)
+endforeach()
 add_executable(bench_launch_ratio ${PELMORA_SOURCE_DIR}/bench/launch_ratio.cpp)
 target_link_options(bench_launch_ratio PRIVATE -municode)
+target_link_libraries(bench_launch_ratio PRIVATE psapi)

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "app/command_line.h"
+#include "shortcut/name_rules.h"
 #include "shortcut/shell_link.h"
 #include "text/text_rules.h"
 #include "url/internet_shortcut.h"
@@ -72,6 +73,9 @@ std::wstring WriteNumberedInternetShortcut(const std::wstring& folder, const std
                                            const std::wstring& url, int lastNumber) {
   for (int n = 1; n <= lastNumber; ++n) {
     const std::wstring path = NumberedShortcutPath(folder, name, n);
+    // The shortcut path rule of the create command: longer paths are not handled alike by every
+    // part of the system (the profile functions among them), so none is written.
+    if (IsShortcutPathTooLong(path)) break;
     const Claim claim = ClaimNewFile(path);
     if (claim == Claim::Taken) continue;
     if (claim == Claim::Failed) break;

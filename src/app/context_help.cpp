@@ -35,18 +35,21 @@ ContextHelp::~ContextHelp() {
   if (window_ && HelpModeWindow() == window_) EndHelpMode();
 }
 
-void ContextHelp::Attach(HWND window, std::span<const HelpTopic> topics) {
-  window_ = window;
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+void ContextHelp::GiveTopics() {
+  if (topicsGiven_ || !window_) return;
+  topicsGiven_ = true;
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetWindowContextHelpId(child) != 0) continue;  // the window's own choice
     const int id = GetDlgCtrlID(child);
     DWORD topic = static_cast<DWORD>(id);
-    for (const HelpTopic& t : topics)
+    for (const HelpTopic& t : topics_)
       if (t.control == id) topic = t.topic;
     SetWindowContextHelpId(child, topic);
   }
 }
 
 bool ContextHelp::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CONTEXTMENU || message == WM_HELP || message == WM_SYSCOMMAND) GiveTopics();
   switch (message) {
     // Not over a control (the title bar, say): the system's own handling goes on.
     case WM_CONTEXTMENU:
@@ -81,6 +84,7 @@ bool ContextHelp::Help(const HELPINFO& info) {
 }
 
 void ContextHelp::BeginHelpMode() {
+  GiveTopics();
   HWND window = window_;
   pelmora::BeginHelpMode(window, [window](POINT point) {
     // A click outside every control only ends the mode.

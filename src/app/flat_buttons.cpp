@@ -15,26 +15,34 @@ void FlatButtons::Attach(HWND window, int firstId, UsableTest usable) {
   window_ = window;
   firstId_ = firstId;
   usable_ = std::move(usable);
-  for (int i = 0; i < kCount; ++i)
-    SetWindowSubclass(Button(i), ButtonProc, static_cast<UINT_PTR>(i), reinterpret_cast<DWORD_PTR>(this));
   LoadIcons();
 }
+
+void FlatButtons::FollowPointer() {
+  for (int i = 0; i < kCount; ++i)
+    SetWindowSubclass(Button(i), ButtonProc, static_cast<UINT_PTR>(i), reinterpret_cast<DWORD_PTR>(this));
+}
+
+namespace {
+
+constexpr int kPictures[] = {IDI_FOLDER, IDI_TARGET, IDI_COPY, IDI_PASTE};
+
+// Buttons 0 to 6 open folders; 7 opens the target, 8 copies it, 9 pastes one.
+int PictureOf(int button) { return button < 7 ? 0 : button - 6; }
+
+}  // namespace
 
 void FlatButtons::LoadIcons() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   iconSize_ = SmallIconSize(window_);
-  for (int i = 0; i < kCount; ++i) {
-    const int icon = i < 7 ? IDI_FOLDER : (i == 7 ? IDI_TARGET : (i == 8 ? IDI_COPY : IDI_PASTE));
-    icons_[i].reset(hidden_[i] ? nullptr
-                               : static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON,
-                                                               iconSize_, iconSize_, 0)));
-    InvalidateRect(Button(i), nullptr, TRUE);
-  }
+  for (std::size_t i = 0; i < icons_.size(); ++i)
+    icons_[i].reset(static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(kPictures[i]), IMAGE_ICON, iconSize_, iconSize_, 0)));
+  for (int i = 0; i < kCount; ++i) InvalidateRect(Button(i), nullptr, TRUE);
 }
 
 void FlatButtons::Hide(int index) {
   hidden_[index] = true;
-  icons_[index].reset();
   hover_.PointerLeft(index);
   InvalidateRect(Button(index), nullptr, TRUE);
 }
@@ -55,16 +63,17 @@ bool FlatButtons::Draw(const DRAWITEMSTRUCT& item) const {
   if (index < 0 || index >= kCount) return false;
   RECT face = item.rcItem;
   FillRect(item.hDC, &face, GetSysColorBrush(COLOR_BTNFACE));
+  const win::IconHandle& icon = icons_[PictureOf(index)];
   if (hidden_[index]) return true;
   // Space held on a focused button pushes it as a press of the mouse does.
   const ToolButtonLook look = (item.itemState & ODS_SELECTED) ? ToolButtonLook::Pushed : hover_.LookOf(index);
   if (look != ToolButtonLook::Flat)
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (look == ToolButtonLook::Pushed ? DFCS_PUSHED : 0));
-  if (icons_[index]) {
+  if (icon) {
     const int shift = look == ToolButtonLook::Pushed ? 1 : 0;
     const int x = (item.rcItem.right - item.rcItem.left - iconSize_) / 2 + shift;
     const int y = (item.rcItem.bottom - item.rcItem.top - iconSize_) / 2 + shift;
-    DrawIconEx(item.hDC, x, y, icons_[index].get(), iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
+    DrawIconEx(item.hDC, x, y, icon.get(), iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
   }
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = item.rcItem;

@@ -27,6 +27,9 @@ class FlatButtons {
 
   // `firstId` is the id of button 0; the others follow it.
   void Attach(HWND window, int firstId, UsableTest usable);
+  // From now on the buttons follow the pointer and the left button (once the window is shown:
+  // that needs the common controls library).
+  void FollowPointer();
   // Loads the icons at the small-icon size of the window's DPI (again after a DPI change).
   void LoadIcons();
   // Button 4 (Quick Launch) has no folder on systems without one: it shows nothing.
@@ -49,7 +52,8 @@ class FlatButtons {
   int iconSize_ = 0;
   UsableTest usable_;
   ToolButtonHover hover_;
-  std::array<win::IconHandle, kCount> icons_;
+  // Four pictures (folder, target, copy, paste), each loaded once and shown by its buttons.
+  std::array<win::IconHandle, 4> icons_;
   std::array<bool, kCount> hidden_{};
 };
 

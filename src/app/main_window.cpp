@@ -17,6 +17,7 @@
 #include "win/field_focus.h"
 #include "win/message_box.h"
 #include "win/message_box_placement.h"
+#include "win/ole.h"
 #include "win/program_info.h"
 #include "win/system.h"
 
@@ -111,6 +112,10 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Form_Unload();
       return TRUE;
+    case WM_TIMER:
+      if (wParam != kAfterShowTimer) return FALSE;
+      FinishLoad();
+      return TRUE;
     case kTitleFetchedMessage:
       TitleFetched(wParam);
       return TRUE;
@@ -166,8 +171,8 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
       StopTitleFetch();
+      if (dropsRegistered_) RevokeDragDrop(hwnd_);
       if (dropTarget_) {
-        RevokeDragDrop(hwnd_);
         dropTarget_->Release();
         dropTarget_ = nullptr;
       }
@@ -179,6 +184,7 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::OnCommand(int id, int code) {
   if (code != BN_CLICKED && code != EN_CHANGE) return;
+  if (code == BN_CLICKED) FinishLoad();  // a command may need what comes after the first paint
   if (id >= IDC_CHK_WHERE && id < IDC_CHK_WHERE + kDestinationCount) {
     chkWhere_Click(id - IDC_CHK_WHERE);
     return;
@@ -243,7 +249,7 @@ void MainWindow::Form_Load() {
   windowBrush_ = GetSysColorBrush(COLOR_WINDOW);
   buttonFaceBrush_ = GetSysColorBrush(COLOR_BTNFACE);
   SetWindowIcons();
-  tips_.Create(hwnd_);
+  tips_.Attach(hwnd_);
   preview_.Attach(Control(IDC_PIC_ICON), [this](const std::wstring& tip) { tips_.Set(Control(IDC_PIC_ICON), tip); });
 
   // 2. The caption is the product name of the program's version information.
@@ -272,17 +278,9 @@ void MainWindow::Form_Load() {
   rundllPath_ = toolFolder + L"RUNDLL.EXE";
   rundll32Path_ = toolFolder + L"RUNDLL32.EXE";
   controlPath_ = toolFolder + L"CONTROL.EXE";
-  // 10. Tool buttons. Drawn by the program, they show no text: their text is their tooltip, the
-  // name a screen reader says.
+  // 10. Tool buttons.
   flatButtons_.Attach(hwnd_, IDC_PIC_FLATBUTTON, [this](int index) { return ToolButtonUsable(index); });
-  for (int i = 0; i < FlatButtons::kCount; ++i) {
-    tips_.Set(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
-    SetWindowTextW(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
-  }
-  // Fields select their text when the focus comes to them; the help button gives the focus
-  // back before its help mode; every control has its help.
-  for (int id : kTextFields) SelectAllOnFocus(Control(id));
-  RememberFocusBefore(Control(IDC_BTN_HELP));
+  for (int i = 0; i < FlatButtons::kCount; ++i) tips_.Set(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
   help_.Attach(hwnd_, kHelpTopics);
   // 11. The shortcut arrow and the internet-shortcut icon of the preview.
   preview_.LoadPreviewIcons(systemFolder_);
@@ -319,18 +317,19 @@ void MainWindow::Form_Load() {
     RememberSubFolder(RecentList::Favorites);
   }
   UpdateCreateButton();
-  // Files and URLs may be dropped anywhere on the window; a drop only hands its data over.
+  // Files and URLs may be dropped anywhere on the window; a drop only hands its data over. The
+  // window takes drops once it is shown: OLE starts then, not before.
   dropTarget_ = new DropTarget([this](const DroppedData& data) {
     pendingDrops_.push_back(data);
     PostMessageW(hwnd_, kDroppedMessage, 0, 0);
   });
-  RegisterDragDrop(hwnd_, dropTarget_);
+  SetTimer(hwnd_, kAfterShowTimer, kAfterShowDelayMs, nullptr);
   // 16. A target handed over on the command line.
   if (!commandLine_.empty()) TakeStartupTarget(commandLine_);
 }
 
 void MainWindow::ApplySettings() {
-  const LoadedSettings loaded = LoadSettings(settingsFilePath_, [this] { urlTable_ = LoadUrlTable(urlIniPath_); });
+  const LoadedSettings loaded = LoadSettings(settingsFilePath_);
   settings_ = loaded.settings;
   preview_.SetArrowHidden(settings_.ArrowIcon == 1);
   if (loaded.windowLeftTop) {
@@ -359,6 +358,26 @@ void MainWindow::SetDestinationTooltips() {
   tips_.Set(Control(IDC_CHK_WHERE + 3), folders_.sendTo);
   tips_.Set(Control(IDC_CHK_WHERE + 4), folders_.quickLaunch);
   tips_.Set(Control(IDC_CHK_WHERE + 6), folders_.favorites.empty() ? std::wstring() : folders_.favorites + L"...");
+}
+
+void MainWindow::FinishLoad() {
+  if (loadFinished_) return;
+  loadFinished_ = true;
+  KillTimer(hwnd_, kAfterShowTimer);
+  // The common controls (for the tooltips and the dialogs), OLE (for drag and drop) and the
+  // URL table are not needed to show the window; each costs more than the window itself.
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_LINK_CLASS};
+  InitCommonControlsEx(&controls);
+  tips_.Create();
+  // The tool buttons follow the pointer. Drawn by the program, they show no text: their text is
+  // their tooltip, the name a screen reader says. Fields select their text when the focus comes
+  // to them; the help button gives the focus back before its help mode.
+  flatButtons_.FollowPointer();
+  for (int i = 0; i < FlatButtons::kCount; ++i) SetWindowTextW(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
+  for (int id : kTextFields) SelectAllOnFocus(Control(id));
+  RememberFocusBefore(Control(IDC_BTN_HELP));
+  urlTable_ = LoadUrlTable(urlIniPath_);
+  if (dropTarget_ && EnsureOle()) dropsRegistered_ = SUCCEEDED(RegisterDragDrop(hwnd_, dropTarget_));
 }
 
 void MainWindow::Form_Activate() { SetMessageBoxOwner(hwnd_); }

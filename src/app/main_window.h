@@ -64,6 +64,8 @@ class MainWindow {
   // The window's drop target (registered for the whole window).
   IDropTarget* DropTargetObject() const { return dropTarget_; }
   const FlatButtons& ToolButtons() const { return flatButtons_; }
+  // The part of the load that follows the first paint is done.
+  bool LoadFinished() const { return loadFinished_; }
 
   // Reads an existing .lnk into the shortcut information (not the name); false changes nothing.
   bool ReadShellLinkIntoForm(const std::wstring& linkPath);
@@ -131,6 +133,9 @@ class MainWindow {
   void StopTitleFetch();
   void TitleFetched(WPARAM id);
   void AcceptDroppedData(const DroppedData& data);
+  // What the window needs only once it is shown: tooltips, the URL table, drag and drop. Runs
+  // once, right after the window is first idle, or earlier when a command needs it.
+  void FinishLoad();
 
   // The preview's icon source; the icon file follows it (kept only when it holds icons).
   int SetIconSource(const std::wstring& path);
@@ -177,6 +182,8 @@ class MainWindow {
   std::unique_ptr<PageDownload> download_;
   WPARAM downloadId_ = 0;
   DropTarget* dropTarget_ = nullptr;
+  bool dropsRegistered_ = false;
+  bool loadFinished_ = false;
   std::vector<DroppedData> pendingDrops_;
   int filterIndex_ = 0;  // the file picker's filter the user left selected
   HBRUSH windowBrush_ = nullptr;

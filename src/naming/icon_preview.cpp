@@ -22,16 +22,11 @@ IconLocation RegisteredOrShell32(const std::wstring& registered, const std::wstr
 }
 
 HICON Extract(const IconLocation& location) {
-  return ExtractIconW(GetModuleHandleW(nullptr), location.file.c_str(), static_cast<UINT>(location.index));
+  const HICON icon = ExtractIconW(GetModuleHandleW(nullptr), location.file.c_str(), static_cast<UINT>(location.index));
+  return Usable(icon) ? icon : nullptr;
 }
 
 }  // namespace
-
-IconPreview::~IconPreview() {
-  ReleaseShown();
-  for (HICON icon : {overlay_, internetShortcut_})
-    if (Usable(icon)) DestroyIcon(icon);
-}
 
 void IconPreview::Attach(HWND picture, std::function<void(const std::wstring&)> setTooltip) {
   picture_ = picture;
@@ -39,24 +34,31 @@ void IconPreview::Attach(HWND picture, std::function<void(const std::wstring&)> 
 }
 
 void IconPreview::LoadPreviewIcons(const std::wstring& systemFolder) {
+  // They are read when something is first shown: an empty preview needs neither.
   systemFolder_ = systemFolder;
-  overlay_ = Extract(RegisteredOrShell32(
+  iconsLoaded_ = false;
+}
+
+void IconPreview::EnsurePreviewIcons() {
+  if (iconsLoaded_) return;
+  iconsLoaded_ = true;
+  overlay_.reset(Extract(RegisteredOrShell32(
       ReadRegValue(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons", L"29"),
-      systemFolder, 29));
-  internetShortcut_ = Extract(RegisteredOrShell32(
-      ReadRegValue(HKEY_CLASSES_ROOT, L"InternetShortcut\\DefaultIcon", L""), systemFolder, 0));
+      systemFolder_, 29)));
+  internetShortcut_.reset(Extract(RegisteredOrShell32(
+      ReadRegValue(HKEY_CLASSES_ROOT, L"InternetShortcut\\DefaultIcon", L""), systemFolder_, 0)));
 }
 
 void IconPreview::ReleaseShown() {
-  if (shownOwned_ && Usable(shown_)) DestroyIcon(shown_);
   shown_ = nullptr;
-  shownOwned_ = false;
+  ownedShown_.reset();
 }
 
 void IconPreview::Show(HICON icon, bool owned) {
+  EnsurePreviewIcons();
   ReleaseShown();
   shown_ = Usable(icon) ? icon : nullptr;
-  shownOwned_ = owned && shown_;
+  if (owned) ownedShown_.reset(shown_);
   drawn_ = true;
   if (picture_) InvalidateRect(picture_, nullptr, TRUE);
 }
@@ -85,6 +87,7 @@ void IconPreview::DrawIconFromSource(int index) {
   if (Usable(icon)) {
     Show(icon, true);
   } else {
+    EnsurePreviewIcons();
     drawn_ = true;  // the arrow still goes over the empty box
     if (picture_) InvalidateRect(picture_, nullptr, TRUE);
   }
@@ -106,9 +109,12 @@ void IconPreview::DrawBitmapTypeIcon() {
   Show(Extract(location), true);
 }
 
-void IconPreview::GetInetShortcutIconImage() { Show(internetShortcut_, false); }
+void IconPreview::GetInetShortcutIconImage() {
+  EnsurePreviewIcons();
+  Show(internetShortcut_.get(), false);
+}
 
-bool IconPreview::ArrowShown() const { return drawn_ && Usable(overlay_) && !arrowHidden_; }
+bool IconPreview::ArrowShown() const { return drawn_ && overlay_ && !arrowHidden_; }
 
 void IconPreview::SetArrowHidden(bool hidden) {
   arrowHidden_ = hidden;
@@ -121,7 +127,7 @@ void IconPreview::Paint(HDC dc, const RECT& area) const {
   const UINT dpi = picture_ ? GetDpiForWindow(picture_) : 0;
   const int size = dpi ? GetSystemMetricsForDpi(SM_CXICON, dpi) : GetSystemMetrics(SM_CXICON);
   if (shown_) DrawIconEx(dc, area.left, area.top, shown_, size, size, 0, nullptr, DI_NORMAL);
-  if (ArrowShown()) DrawIconEx(dc, area.left, area.top, overlay_, size, size, 0, nullptr, DI_NORMAL);
+  if (ArrowShown()) DrawIconEx(dc, area.left, area.top, overlay_.get(), size, size, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace pelmora

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "win/handles.h"
+
 namespace pelmora {
 
 class IconPreview {
@@ -13,11 +15,11 @@ class IconPreview {
   IconPreview() = default;
   IconPreview(const IconPreview&) = delete;
   IconPreview& operator=(const IconPreview&) = delete;
-  ~IconPreview();
 
   // `picture` is the preview control; `setTooltip` sets its tooltip.
   void Attach(HWND picture, std::function<void(const std::wstring&)> setTooltip);
-  // The arrow overlay and the internet-shortcut icon, kept until the window closes.
+  // The arrow overlay and the internet-shortcut icon, kept until the window closes; read from
+  // the system when first needed.
   void LoadPreviewIcons(const std::wstring& systemFolder);
 
   // Clears the tooltip and the picture; when `path` holds icons it becomes the source that
@@ -39,6 +41,7 @@ class IconPreview {
   bool ArrowShown() const;
 
  private:
+  void EnsurePreviewIcons();
   void Show(HICON icon, bool owned);
   void ReleaseShown();
 
@@ -47,10 +50,11 @@ class IconPreview {
   std::wstring systemFolder_;
   std::wstring source_;  // the file the icons are drawn from
   bool arrowHidden_ = false;
-  HICON overlay_ = nullptr;
-  HICON internetShortcut_ = nullptr;
-  HICON shown_ = nullptr;
-  bool shownOwned_ = false;
+  bool iconsLoaded_ = false;
+  win::IconHandle overlay_;
+  win::IconHandle internetShortcut_;
+  HICON shown_ = nullptr;        // what is drawn: owned below, or one of the two above
+  win::IconHandle ownedShown_;
   bool drawn_ = false;  // a drawing ran since the last clear (the arrow goes over it)
 };
 

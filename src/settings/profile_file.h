@@ -8,18 +8,17 @@
 
 namespace pelmora {
 
-// One section of a profile file, its key names read once. Absent keys are told apart from
-// keys with an empty value.
+// One section of a profile file, read whole in one call (a read per key would open the file
+// each time). Absent keys are told apart from keys with an empty value.
 class ProfileSection {
  public:
-  ProfileSection(std::wstring path, std::wstring section);
-  // The stored text (as the profile functions trim it), nullopt when the key is absent.
+  ProfileSection(const std::wstring& path, const std::wstring& section);
+  // The stored text (trimmed, one pair of quotes removed, as the profile functions read it),
+  // nullopt when the key is absent.
   std::optional<std::wstring> Value(std::wstring_view key) const;
 
  private:
-  std::wstring path_;
-  std::wstring section_;
-  std::vector<std::wstring> keys_;
+  std::wstring text_;
 };
 
 // The whole section in one read: its "key=value" lines, each ended by NUL (see SectionValue);

@@ -23,7 +23,4 @@ struct Settings {
   int ExtCut = 1;
 };
 
-// The program's settings, shared by all its windows for the whole run.
-Settings& CurrentSettings();
-
 }  // namespace pelmora

@@ -16,7 +16,7 @@ void WriteSection(const std::wstring& path, const wchar_t* section, const KeyVal
 
 }  // namespace
 
-LoadedSettings LoadSettings(const std::wstring& path, const std::function<void()>& loadUrlTable) {
+LoadedSettings LoadSettings(const std::wstring& path) {
   LoadedSettings out;
   {
     const ProfileSection general(path, kGeneralSection);
@@ -29,7 +29,6 @@ LoadedSettings LoadSettings(const std::wstring& path, const std::function<void()
     const ProfileSection boxes(path, kShortcutFolderSection);
     out.boxStates = DecodeShortcutFolder(ValuesOf(boxes));
   }
-  if (loadUrlTable) loadUrlTable();
   const ProfileSection debug(path, kDebugSection);
   out.WindowsVersionCheck = DecodeWindowsVersionCheck(ValuesOf(debug));
   return out;

@@ -1,7 +1,6 @@
 // The settings file beside the program (an ANSI INI file): loaded once while the main window
 // starts, saved when it closes.
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,9 +20,8 @@ struct LoadedSettings {
 };
 
 // Reads every option (a missing file, section or key gives its default). An old GetTitle key
-// is carried over into GetHtmlTitle and removed from the file at once. `loadUrlTable` runs
-// where the URL completion table belongs in the load order, before [Debug] is read.
-LoadedSettings LoadSettings(const std::wstring& path, const std::function<void()>& loadUrlTable = {});
+// is carried over into GetHtmlTitle and removed from the file at once.
+LoadedSettings LoadSettings(const std::wstring& path);
 
 // Writes [GENERAL] in its fixed order (WindowLeft/WindowTop only while WindowPos is on and a
 // position is given; otherwise the stored ones stay) and all eight [ShortcutFolder] keys.

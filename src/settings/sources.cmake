@@ -1,5 +1,4 @@
 pelmora_portable(
-  settings.cpp
   settings_rules.cpp
   url_table_rules.cpp
 )

@@ -1,5 +1,8 @@
 #include "shortcut/recent_folders_win.h"
 
+#include "settings/profile_file.h"
+#include "settings/settings_rules.h"
+#include "text/ansi_limit.h"
 #include "text/text_rules.h"
 #include "win/handles.h"
 #include "win/system.h"
@@ -32,13 +35,11 @@ void FillCombo(RecentFolderList& list, HWND combo) {
 }  // namespace
 
 void LoadRecentFolders(RecentFolderList& list, HWND combo, const std::wstring& settingsFile) {
+  // An empty file name would mean win.ini.
+  std::optional<ProfileSection> section;
+  if (!settingsFile.empty()) section.emplace(settingsFile, kRecentFolderSection);
   list.Load([&](const std::wstring& key) {
-    if (settingsFile.empty()) return std::wstring();  // an empty name would mean win.ini
-    // 512 characters hold any value of up to 511 ANSI bytes.
-    wchar_t buffer[512] = {};
-    const DWORD n = GetPrivateProfileStringW(kRecentFolderSection, key.c_str(), L"", buffer,
-                                             static_cast<DWORD>(std::size(buffer)), settingsFile.c_str());
-    return std::wstring(buffer, n);
+    return section ? LimitToAnsiBytes(section->Value(key).value_or(L""), kProfileTextBytes) : std::wstring();
   });
   RECT rect{};
   if (combo) GetWindowRect(combo, &rect);

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "win/ole.h"
+
 #include "text/code_page.h"
 #include "text/text_rules.h"
 #include "win/shell_folders.h"
@@ -24,6 +26,7 @@ struct LinkObject {
 };
 
 bool MakeLinkObject(LinkObject& object) {
+  if (!EnsureOle()) return false;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&object.link))))
     return false;
   return SUCCEEDED(object.link.As(&object.file));
@@ -52,15 +55,6 @@ std::wstring ItemListPath(IShellLinkW& shellLink) {
 }
 
 }  // namespace
-
-ShellLink::ShellLink() {
-  const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  comInitialised_ = SUCCEEDED(hr);  // S_FALSE too: each success is balanced on release
-}
-
-ShellLink::~ShellLink() {
-  if (comInitialised_) CoUninitialize();
-}
 
 bool ShellLink::CreateShellLink(const std::wstring& link, const std::wstring& target,
                                 const std::wstring& workingFolder, const std::wstring& arguments,

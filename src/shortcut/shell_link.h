@@ -19,11 +19,10 @@ struct ShellLinkInfo {
 };
 
 // Holds no link between calls: every call makes a fresh shell-link object and releases it
-// before returning. The object keeps COM initialised on its thread while it lives.
+// before returning. OLE is started on the first call.
 class ShellLink {
  public:
-  ShellLink();
-  ~ShellLink();
+  ShellLink() = default;
   ShellLink(const ShellLink&) = delete;
   ShellLink& operator=(const ShellLink&) = delete;
 
@@ -44,8 +43,6 @@ class ShellLink {
   // CreateShellLink with the fields of `values`.
   bool CreateShellLink(const std::wstring& link, const ShellLinkInfo& values) const;
 
- private:
-  bool comInitialised_ = false;
 };
 
 }  // namespace pelmora

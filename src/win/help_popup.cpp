@@ -133,10 +133,8 @@ void ShowHelpPopup(HWND owner, const std::wstring& text, POINT at) {
   if (y + height > area.bottom) y = at.y - height - Scaled(popup, 4);  // above the point instead
   if (x < area.left) x = area.left;
   if (y < area.top) y = area.top;
-  SetWindowPos(popup, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
   // Shown active, so that a key closes it; any click in the program comes here too.
-  SetForegroundWindow(popup);
-  SetActiveWindow(popup);
+  SetWindowPos(popup, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
   SetFocus(popup);
   SetCapture(popup);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/handles.h"
+#include "win/ole.h"
 
 namespace pelmora {
 namespace {
@@ -43,6 +44,7 @@ std::wstring PickFile(HWND owner, int& filterIndex, const std::wstring& initialF
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
   ofn.Flags = OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  EnsureOle();  // the Explorer-style picker is made of shell objects
   if (!GetOpenFileNameW(&ofn)) return {};
   filterIndex = static_cast<int>(ofn.nFilterIndex);
   return file.data();
@@ -66,6 +68,7 @@ std::wstring BrowseForFolder(const std::wstring& title, HWND owner, int rootCsid
     info.lpfn = SelectInitialFolder;
     info.lParam = reinterpret_cast<LPARAM>(initialSelection.c_str());
   }
+  EnsureOle();
   const win::ItemList chosen(SHBrowseForFolderW(&info));
   if (!chosen) return {};
   std::vector<wchar_t> path(32768, L'\0');

@@ -8,11 +8,8 @@
 namespace pelmora {
 
 bool GetSystemFolderPath(HWND owner, int csidl, std::wstring& path) {
-  LPITEMIDLIST found = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(owner, csidl, &found)) || !found) return false;
-  const win::ItemList items(found);
-  wchar_t buffer[MAX_PATH * 4] = {};
-  if (!SHGetPathFromIDListEx(items.get(), buffer, static_cast<DWORD>(std::size(buffer)), GPFIDL_DEFAULT)) return false;
+  wchar_t buffer[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(owner, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer))) return false;
   const std::wstring text = TrimAtNul(buffer);
   if (!text.empty()) path = text;
   return true;

@@ -9,6 +9,7 @@ pelmora_windows(
   help_popup.cpp
   launch.cpp
   message_box.cpp
+  ole.cpp
   pickers.cpp
   popup_menu.cpp
   program_info.cpp

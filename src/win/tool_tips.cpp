@@ -9,15 +9,31 @@ ToolTips::~ToolTips() {
 }
 
 void ToolTips::Create(HWND owner) {
-  owner_ = owner;
+  Attach(owner);
+  Create();
+}
+
+void ToolTips::Create() {
+  if (tips_ || !owner_) return;
   tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
-  if (tips_) SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 600);
+  if (!tips_) return;
+  SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 600);
+  for (const auto& [control, text] : waiting_) Apply(control, text);
+  waiting_.clear();
 }
 
 void ToolTips::Set(HWND control, const std::wstring& text) {
-  if (!tips_ || !control) return;
+  if (!control) return;
+  if (!tips_) {
+    waiting_[control] = text;
+    return;
+  }
+  Apply(control, text);
+}
+
+void ToolTips::Apply(HWND control, const std::wstring& text) {
   TTTOOLINFOW info{};
   info.cbSize = sizeof(info);
   info.hwnd = owner_;
@@ -35,7 +51,11 @@ void ToolTips::Set(HWND control, const std::wstring& text) {
 }
 
 std::wstring ToolTips::Get(HWND control) const {
-  if (!tips_ || !control) return {};
+  if (!tips_) {
+    const auto waiting = waiting_.find(control);
+    return waiting == waiting_.end() ? std::wstring() : waiting->second;
+  }
+  if (!control) return {};
   wchar_t buffer[1024] = {};
   TTTOOLINFOW info{};
   info.cbSize = sizeof(info);

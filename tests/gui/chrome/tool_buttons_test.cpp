@@ -64,6 +64,7 @@ std::wstring OpenCommand(const std::wstring& folder) { return L"explorer.exe \""
 
 TEST(ToolButtons, RaisedUnderThePointerPushedWhileHeldActingOnRelease) {
   MainWindowSession s;
+  ASSERT_TRUE(s.WaitForTheWholeLoad());
   RecordedLaunches launches;
   HWND desktop = Tool(s, 0);
   HWND field = s.Control(IDC_TXT_COMMENT);
@@ -105,6 +106,7 @@ TEST(ToolButtons, RaisedUnderThePointerPushedWhileHeldActingOnRelease) {
 
 TEST(ToolButtons, FolderButtonsOpenTheirDestinationsFolder) {
   MainWindowSession s;
+  ASSERT_TRUE(s.WaitForTheWholeLoad());
   test::TempFolder dir(L"ツール");
   const std::wstring startMenu = dir / L"スタート", free = dir / L"任意 の場所";
   ASSERT_TRUE(CreateDirectoryW(startMenu.c_str(), nullptr));
@@ -140,6 +142,7 @@ TEST(ToolButtons, FolderButtonsOpenTheirDestinationsFolder) {
 
 TEST(ToolButtons, TargetButtonsNeedATargetAndPasteNeedsClipboardText) {
   MainWindowSession s;
+  ASSERT_TRUE(s.WaitForTheWholeLoad());
   test::ScriptedMessageBoxes boxes;
   RecordedLaunches launches;
   test::TempFolder dir(L"リンク先");
@@ -190,6 +193,7 @@ TEST(ToolButtons, TargetButtonsNeedATargetAndPasteNeedsClipboardText) {
 
 TEST(ToolButtons, SpaceOnAFocusedButtonActsAsAClickDoes) {
   MainWindowSession s;
+  ASSERT_TRUE(s.WaitForTheWholeLoad());
   test::ScriptedMessageBoxes boxes;
   RecordedLaunches launches;
   for (int button : {3, 7}) {  // the target is empty: 7 does nothing
@@ -205,6 +209,7 @@ TEST(ToolButtons, SpaceOnAFocusedButtonActsAsAClickDoes) {
 // Drawn by the program, the buttons have no visible text; a screen reader still names each.
 TEST(ToolButtons, ScreenReadersNameEachButtonByItsTooltip) {
   MainWindowSession s;
+  ASSERT_TRUE(s.WaitForTheWholeLoad());
   for (int button = 0; button < FlatButtons::kCount; ++button) {
     Microsoft::WRL::ComPtr<IAccessible> accessible;
     ASSERT_EQ(AccessibleObjectFromWindow(Tool(s, button), OBJID_CLIENT, __uuidof(IAccessible),
@@ -247,6 +252,7 @@ void ExpectSelectAllExceptByMouse(HWND field, HWND other) {
 TEST(TextFields, SelectAllWhenTheFocusComesFromAnotherControlNotFromTheMouse) {
   {
     MainWindowSession s;
+    ASSERT_TRUE(s.WaitForTheWholeLoad());
     for (int id : {IDC_TXT_LNKPATH, IDC_TXT_OPTION, IDC_TXT_WRKPATH, IDC_TXT_SHORTCUTNAME, IDC_TXT_COMMENT}) {
       SCOPED_TRACE(id);
       ExpectSelectAllExceptByMouse(s.Control(id), s.Control(id == IDC_TXT_COMMENT ? IDC_TXT_OPTION : IDC_TXT_COMMENT));
@@ -266,17 +272,16 @@ TEST(TextFields, SelectAllWhenTheFocusComesFromAnotherControlNotFromTheMouse) {
 
 TEST(TextFields, ComingBackToTheWindowKeepsTheSelection) {
   MainWindowSession s;
+  ASSERT_TRUE(s.WaitForTheWholeLoad());
   HWND field = s.Control(IDC_TXT_COMMENT);
   Type(field, L"テキスト");
-  SetForegroundWindow(s.Handle());
   SetFocus(field);
   SendMessageW(field, EM_SETSEL, 1, 2);
   HWND elsewhere = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
                                    nullptr, nullptr);
-  SetForegroundWindow(elsewhere);
+  SetActiveWindow(elsewhere);
   ASSERT_NE(GetFocus(), field);
-  SetForegroundWindow(s.Handle());
-  test::Pump();
+  SetActiveWindow(s.Handle());
   EXPECT_EQ(GetFocus(), field);
   EXPECT_EQ(SelectionOf(field), Selection(1, 2));
   DestroyWindow(elsewhere);
@@ -299,6 +304,7 @@ TEST(ChromeLook, HoldsEachLookForAScreenshotWhenAsked) {
   if (!GetEnvironmentVariableW(L"PELMORA_CHROME_SHOTS", folder, MAX_PATH))
     GTEST_SKIP() << "set PELMORA_CHROME_SHOTS to a folder to take the screenshots";
   MainWindowSession s;
+  ASSERT_TRUE(s.WaitForTheWholeLoad());
   Type(s.Control(IDC_TXT_LNKPATH), L"C:\\windows\\notepad.exe");
   HWND desktop = Tool(s, 0);
   PointAt(desktop);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "win/message_box.h"
+#include "win/system.h"
 #include "resource.h"
 #include "support/win/gui_driver.h"
 #include "support/win/main_window_fixture.h"
@@ -31,6 +32,21 @@ TEST(MainWindow, OpensInJapaneseWithEmptyShortcutInformation) {
   EXPECT_EQ(s.Window().ToolTipOf(IDC_PIC_FLATBUTTON + 8), L"ﾘﾝｸ先ﾊﾟｽ/URLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ");
   EXPECT_TRUE(s.Window().SettingsFilePath().ends_with(L"\\gui_main_window_tests.ini"));
   EXPECT_TRUE(s.Window().UrlIniPath().ends_with(L"\\Url.ini"));
+}
+
+// What the window needs only once it is shown comes right after: the tooltip window, drag
+// and drop, the URL table.
+TEST(MainWindow, TheRestOfTheLoadFollowsTheFirstIdleMoment) {
+  const std::wstring urlIni = ProgramFolder() + L"Url.ini";
+  MainWindowSession s;
+  for (int i = 0; i < 100 && !GetPropW(s.Handle(), L"OleDropTargetInterface"); ++i) {
+    Sleep(10);
+    s.PumpLikeTheProgram();
+  }
+  EXPECT_NE(GetPropW(s.Handle(), L"OleDropTargetInterface"), nullptr);
+  EXPECT_TRUE(test::FileExists(urlIni));
+  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_ALLUSERS), L"ﾃﾞｽｸﾄｯﾌﾟ、ｽﾀｰﾄｱｯﾌﾟ、ｽﾀｰﾄﾒﾆｭｰのみ有効");
+  EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_LNKPATH));  // the focus stays where the load put it
 }
 
 TEST(MainWindow, CreateButtonNeedsTargetNameAndADestination) {

@@ -11,7 +11,12 @@ void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
 void Type(HWND field, const std::wstring& text) { SetWindowTextW(field, text.c_str()); }
 
-std::wstring TextOf(HWND window) { return WindowText(window); }
+// GetWindowText also reads the windows of another process (the program started by a test).
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[4096] = {};
+  GetWindowTextW(window, buffer, 4096);
+  return buffer;
+}
 
 bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "text/code_page.h"
+
 #include "app/command_line.h"
 #include "app/open_link_target.h"
 #include "shortcut/name_rules.h"
@@ -50,6 +52,12 @@ TEST(AutoCommand, NumberingGivesUpAfterTheLastNumber) {
   // Nothing is left behind when the file is claimed but cannot be written.
   EXPECT_EQ(WriteNumberedInternetShortcut(dir.Path(), L"e", L"   ", 3), L"");
   EXPECT_FALSE(test::FileExists(dir / L"e.url"));
+  // A path of up to 255 ANSI bytes is written, a longer one is not even claimed.
+  const std::size_t room = 255 - AnsiByteCount(dir.Path() + L"\\.url");
+  const std::wstring longest(room, L'x');
+  EXPECT_EQ(WriteNumberedInternetShortcut(dir.Path(), longest, L"http://a/", 3), dir / (longest + L".url"));
+  EXPECT_EQ(WriteNumberedInternetShortcut(dir.Path(), longest + L"x", L"http://a/", 3), L"");
+  EXPECT_FALSE(test::FileExists(dir / (longest + L"x.url")));
 }
 
 class LinkActions : public ::testing::Test {
