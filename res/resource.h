@@ -41,6 +41,8 @@
 #define IDC_BTN_CLEAR 1300       // 0..1
 #define IDC_PIC_FLATBUTTON 1400  // 0..9
 
+#include "about_dialog_ids.h"
+#include "help_topics.h"
 #include "option_dialog_ids.h"
 #include "special_menu_ids.h"
 #include "url_dialog_ids.h"

@@ -34,6 +34,10 @@ std::wstring ExplorerSelectCommand(std::wstring_view target) {
   return L"Explorer.exe /select,\"" + std::wstring(target) + L"\"";
 }
 
+std::wstring ExplorerOpenCommand(std::wstring_view folder) {
+  return L"explorer.exe \"" + std::wstring(folder) + L"\"";
+}
+
 std::wstring LinkPathOfArgument(std::wstring_view argument) {
   if (argument.size() >= 2 && argument.front() == L'"' && argument.back() == L'"')
     return std::wstring(argument.substr(1, argument.size() - 2));

@@ -33,6 +33,8 @@ inline constexpr wchar_t kOpenParentFailedMessage[] = L"リンク先の親フォ
 
 // The command that opens Explorer on the folder holding `target`, with the target selected.
 std::wstring ExplorerSelectCommand(std::wstring_view target);
+// The command that opens Explorer on `folder`.
+std::wstring ExplorerOpenCommand(std::wstring_view folder);
 
 // /LNK: the link path of the argument, without a pair of double quotes around it.
 std::wstring LinkPathOfArgument(std::wstring_view argument);

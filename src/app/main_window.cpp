@@ -14,6 +14,7 @@
 #include "shortcut/recent_folders_win.h"
 #include "shortcut/special_folders.h"
 #include "text/text_rules.h"
+#include "win/field_focus.h"
 #include "win/message_box.h"
 #include "win/message_box_placement.h"
 #include "win/ole.h"
@@ -30,6 +31,15 @@ constexpr const wchar_t* kFlatButtonTips[FlatButtons::kCount] = {
     L"以下のﾌｫﾙﾀﾞを開く", L"以下のﾌｫﾙﾀﾞを開く", L"以下のﾌｫﾙﾀﾞを開く", L"このﾌｫﾙﾀﾞを開く",
     L"このﾌｫﾙﾀﾞを開く",   L"このﾌｫﾙﾀﾞを開く",   L"このﾌｫﾙﾀﾞを開く",   L"ﾘﾝｸ先の親ﾌｫﾙﾀﾞまたはURLを開く",
     L"ﾘﾝｸ先ﾊﾟｽ/URLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ", L"ﾘﾝｸ先ﾊﾟｽ/URLにｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け"};
+// The fields that select their whole text when the focus comes to them.
+constexpr int kTextFields[] = {IDC_TXT_LNKPATH, IDC_TXT_OPTION, IDC_TXT_WRKPATH, IDC_TXT_SHORTCUTNAME,
+                               IDC_TXT_COMMENT};
+// Each label explains its field.
+constexpr HelpTopic kHelpTopics[] = {
+    {IDC_LBL_LNKPATH, IDC_TXT_LNKPATH},           {IDC_LBL_OPTION, IDC_TXT_OPTION},
+    {IDC_LBL_WRKPATH, IDC_TXT_WRKPATH},           {IDC_LBL_SHOWCMD, IDC_CMB_SHOWCMD},
+    {IDC_LBL_SHORTCUTNAME, IDC_TXT_SHORTCUTNAME}, {IDC_LBL_COMMENT, IDC_TXT_COMMENT},
+};
 
 }  // namespace
 
@@ -91,6 +101,7 @@ INT_PTR CALLBACK MainWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (help_.HandleMessage(message, wParam, lParam)) return TRUE;
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -107,6 +118,9 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case kTitleFetchedMessage:
       TitleFetched(wParam);
+      return TRUE;
+    case kHelpModeMessage:
+      help_.BeginHelpMode();
       return TRUE;
     case kDroppedMessage: {
       // The drop itself returned at once; its data is taken now, outside the drag loop.
@@ -181,6 +195,7 @@ void MainWindow::OnCommand(int id, int code) {
   if (code != BN_CLICKED) return;
   if (id >= IDC_BTN_CLEAR && id < IDC_BTN_CLEAR + 2) return btnClear_Click(id - IDC_BTN_CLEAR);
   if (id == IDC_BTN_EXIT) return btnExit_Click();
+  if (id == IDC_BTN_HELP) return btnHelp_Click();
 
   // Commands below show boxes, pickers or dialogs: one at a time (a double click on 作成 must
   // not run it twice).
@@ -190,6 +205,9 @@ void MainWindow::OnCommand(int id, int code) {
   if (id == IDC_BTN_URL) return btnURL_Click();
   if (id == IDC_BTN_SPECIAL) return btnSpecial_Click();
   if (id == IDC_BTN_OPTION) return btnOption_Click();
+  if (id == IDC_BTN_ABOUT) return btnAbout_Click();
+  if (id >= IDC_PIC_FLATBUTTON && id < IDC_PIC_FLATBUTTON + FlatButtons::kCount)
+    return picFlatButton_Click(id - IDC_PIC_FLATBUTTON);
   // Enter arrives as IDOK; it creates only when 作成 could be clicked.
   if ((id == IDC_BTN_CREATE || id == IDOK) && IsWindowEnabled(Control(IDC_BTN_CREATE))) return btnCreate_Click();
 }
@@ -250,7 +268,6 @@ void MainWindow::Form_Load() {
   const std::wstring base = ProgramBaseName();
   settingsFilePath_ = folder + base + L".ini";
   urlIniPath_ = folder + L"Url.ini";
-  helpFilePath_ = GetPathKind(folder + base + L".hlp") == PathKind::File ? folder + base + L".hlp" : base + L".hlp";
   // 8. Settings, the window position and the remembered destinations.
   ApplySettings();
   // 9. System folders and the tools the presets and the shutdown guard name.
@@ -262,8 +279,9 @@ void MainWindow::Form_Load() {
   rundll32Path_ = toolFolder + L"RUNDLL32.EXE";
   controlPath_ = toolFolder + L"CONTROL.EXE";
   // 10. Tool buttons.
-  flatButtons_.Attach(hwnd_, IDC_PIC_FLATBUTTON);
+  flatButtons_.Attach(hwnd_, IDC_PIC_FLATBUTTON, [this](int index) { return ToolButtonUsable(index); });
   for (int i = 0; i < FlatButtons::kCount; ++i) tips_.Set(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
+  help_.Attach(hwnd_, kHelpTopics);
   // 11. The shortcut arrow and the internet-shortcut icon of the preview.
   preview_.LoadPreviewIcons(systemFolder_);
   // 12. Recent sub-folders.
@@ -348,9 +366,16 @@ void MainWindow::FinishLoad() {
   KillTimer(hwnd_, kAfterShowTimer);
   // The common controls (for the tooltips and the dialogs), OLE (for drag and drop) and the
   // URL table are not needed to show the window; each costs more than the window itself.
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_LINK_CLASS};
   InitCommonControlsEx(&controls);
   tips_.Create();
+  // The tool buttons follow the pointer. Drawn by the program, they show no text: their text is
+  // their tooltip, the name a screen reader says. Fields select their text when the focus comes
+  // to them; the help button gives the focus back before its help mode.
+  flatButtons_.FollowPointer();
+  for (int i = 0; i < FlatButtons::kCount; ++i) SetWindowTextW(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
+  for (int id : kTextFields) SelectAllOnFocus(Control(id));
+  RememberFocusBefore(Control(IDC_BTN_HELP));
   urlTable_ = LoadUrlTable(urlIniPath_);
   if (dropTarget_ && EnsureOle()) dropsRegistered_ = SUCCEEDED(RegisterDragDrop(hwnd_, dropTarget_));
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/context_help.h"
 #include "app/flat_buttons.h"
 #include "naming/icon_preview.h"
 #include "naming/web_title.h"
@@ -47,7 +48,6 @@ class MainWindow {
   TargetKind CurrentTargetKind() const { return targetKind_; }
   const std::wstring& SettingsFilePath() const { return settingsFilePath_; }
   const std::wstring& UrlIniPath() const { return urlIniPath_; }
-  const std::wstring& HelpFilePath() const { return helpFilePath_; }
   const std::wstring& RundllPath() const { return rundllPath_; }
   const std::wstring& Rundll32Path() const { return rundll32Path_; }
   const ShellLink& Link() const { return link_; }
@@ -63,6 +63,9 @@ class MainWindow {
   bool FetchingTitle() const { return download_ != nullptr; }
   // The window's drop target (registered for the whole window).
   IDropTarget* DropTargetObject() const { return dropTarget_; }
+  const FlatButtons& ToolButtons() const { return flatButtons_; }
+  // The part of the load that follows the first paint is done.
+  bool LoadFinished() const { return loadFinished_; }
 
   // Reads an existing .lnk into the shortcut information (not the name); false changes nothing.
   bool ReadShellLinkIntoForm(const std::wstring& linkPath);
@@ -77,7 +80,10 @@ class MainWindow {
   void btnURL_Click();
   void btnSpecial_Click();
   void btnOption_Click();
+  void btnAbout_Click();
+  void btnHelp_Click();
   void btnExit_Click();
+  void picFlatButton_Click(int index);
   void chkWhere_Click(int index);
   void chkAllUsers_Click();
   void txtLnkPath_Change();
@@ -96,6 +102,11 @@ class MainWindow {
   void SetDestinationTooltips();
   void SetWindowIcons();
   void UpdateCreateButton();
+  // Tool buttons 7 and 8 need a target, 9 text on the clipboard; the others can always be used.
+  bool ToolButtonUsable(int index) const;
+  // The folder a destination's tool button opens: a fixed destination's folder (for All Users
+  // when ticked), or the typed sub-folder when it exists; else empty.
+  std::wstring ToolButtonFolder(DestinationKind kind) const;
   // After a shortcut was written into a sub-folder: it becomes the first of its recent list.
   void RememberSubFolder(RecentList which);
 
@@ -152,12 +163,13 @@ class MainWindow {
   ShellLink link_;
   IconPreview preview_;
   FlatButtons flatButtons_;
+  ContextHelp help_;
   win::IconHandle bigIcon_, smallIcon_;
   RecentFolderList recent_[3] = {RecentFolderList(RecentList::StartMenu), RecentFolderList(RecentList::Favorites),
                                  RecentFolderList(RecentList::Free)};
   SpecialFolders folders_;
   UrlTable urlTable_;
-  std::wstring settingsFilePath_, urlIniPath_, helpFilePath_;
+  std::wstring settingsFilePath_, urlIniPath_;
   std::wstring windowsFolder_, systemFolder_;
   std::wstring rundllPath_, rundll32Path_, controlPath_;
   int platformId_ = 2;

@@ -2,6 +2,7 @@
 
 #include "resource.h"
 #include "text/text_rules.h"
+#include "win/field_focus.h"
 #include "win/message_box.h"
 #include "win/system.h"
 #include "shell/menu_registration.h"
@@ -56,16 +57,25 @@ struct ToggleButton {
 };
 
 constexpr ToggleButton kToggleButtons[] = {
-    {IDC_BTN_ALLFILES, MenuEntry::AllFiles, L"全ファイルに追加(&Q)", 59, L"全ファイルから削除(&Q)", 60,
+    {IDC_BTN_ALLFILES, MenuEntry::AllFiles, L"全ファイルに追加(&Q)", IDH_ALL_FILES_ADD, L"全ファイルから削除(&Q)", IDH_ALL_FILES_REMOVE,
      L"全てのファイルの右クリックメニューに", L"全てのファイルの右クリックメニューから", kMenuCaption},
-    {IDC_BTN_FOLDER, MenuEntry::Folders, L"フォルダに追加(&O)", 43, L"フォルダから削除(&O)", 44,
+    {IDC_BTN_FOLDER, MenuEntry::Folders, L"フォルダに追加(&O)", IDH_FOLDER_ADD, L"フォルダから削除(&O)", IDH_FOLDER_REMOVE,
      L"フォルダの右クリックメニューに", L"フォルダの右クリックメニューから", kMenuCaption},
-    {IDC_BTN_TARGET, MenuEntry::OpenTarget, L"\"ﾘﾝｸ先を開く\"を追加(&B)", 46, L"\"ﾘﾝｸ先を開く\"を削除(&B)", 47,
+    {IDC_BTN_TARGET, MenuEntry::OpenTarget, L"\"ﾘﾝｸ先を開く\"を追加(&B)", IDH_OPEN_TARGET_ADD,
+     L"\"ﾘﾝｸ先を開く\"を削除(&B)", IDH_OPEN_TARGET_REMOVE,
      L"ショートカットの右クリックメニューに", L"ショートカットの右クリックメニューから", kLinkMenuCaption},
-    {IDC_BTN_IE, MenuEntry::InternetExplorer, L"&I E に追加", 56, L"&I E から削除", 57,
+    {IDC_BTN_IE, MenuEntry::InternetExplorer, L"&I E に追加", IDH_IE_ADD, L"&I E から削除", IDH_IE_REMOVE,
      L"ＩＥの右クリックメニューに", L"ＩＥの右クリックメニューから", kMenuCaption},
 };
 constexpr int kToggleCount = static_cast<int>(std::size(kToggleButtons));
+
+// Each label explains its field; OK and Cancel have topics of their own. The toggle buttons'
+// topics follow their captions.
+constexpr HelpTopic kHelpTopics[] = {
+    {IDC_LBL_COMMENTSETTING, IDC_CMB_COMMENT}, {IDC_LBL_FORMAT, IDC_TXT_FORMAT},
+    {IDC_LBL_EXT, IDC_TXT_EXT},                {IDC_LBL_ADMINNOTE + 1, IDC_LBL_ADMINNOTE},
+    {IDOK, IDH_OPTION_OK},                     {IDCANCEL, IDH_OPTION_CANCEL},
+};
 
 std::wstring Question(std::wstring_view firstLine, std::wstring_view menuCaption, bool add) {
   return std::wstring(firstLine) + kCrLf + L"「" + MenuNameInMessages(menuCaption) +
@@ -96,7 +106,8 @@ bool ShowOptionDialog(HWND owner, Settings& settings, const OptionPaths& paths) 
 
 INT_PTR OptionDialog::Run(HWND owner) { return RunModal(owner, IDD_OPTION); }
 
-INT_PTR OptionDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR OptionDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (help_.HandleMessage(message, wParam, lParam)) return TRUE;
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -152,6 +163,9 @@ void OptionDialog::OnCommand(int id, int code) {
 // ---- load, OK, close ----
 
 void OptionDialog::Form_Load() {
+  help_.Attach(hwnd_, kHelpTopics);
+  SelectAllOnFocus(Control(IDC_TXT_EXT));
+  SelectAllOnFocus(Control(IDC_TXT_FORMAT));
   tips_.Create(hwnd_);
   tips_.Set(Control(IDC_LBL_COMMENTSETTING), kCommentTip);
   tips_.Set(Control(IDC_CMB_COMMENT), kCommentTip);

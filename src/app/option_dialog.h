@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/context_help.h"
 #include "settings/settings.h"
 #include "shell/extension_list.h"
 #include "win/modal_dialog.h"
@@ -67,6 +68,7 @@ class OptionDialog : public ModalDialog<OptionDialog> {
   OptionPaths paths_;
   ExtensionList extensions_;  // what lstExt shows
   ToolTips tips_;
+  ContextHelp help_;
 };
 
 }  // namespace pelmora

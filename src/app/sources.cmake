@@ -1,12 +1,17 @@
 pelmora_portable(
   command_line.cpp
+  tool_button_hover.cpp
   url_text_edit.cpp
+  version_text.cpp
 )
 pelmora_windows(
+  about_box.cpp
   command_actions.cpp
+  context_help.cpp
   flat_buttons.cpp
   main_window.cpp
   main_window_target.cpp
+  main_window_tools.cpp
   message_loop.cpp
   open_link_target.cpp
   option_dialog.cpp

@@ -11,6 +11,7 @@ namespace {
 constexpr int kTemplateList = 3;
 // Posted after a pick's notifications: the pick is carried out once they are all through.
 constexpr UINT kPickMessage = WM_APP + 1;
+constexpr HelpTopic kHelpTopics[] = {{IDC_LBL_URL, IDC_TXT_URL}};
 
 std::wstring WindowText(HWND window) {
   const int length = GetWindowTextLengthW(window);
@@ -34,7 +35,8 @@ std::optional<std::wstring> UrlDialog::Run(HWND owner) {
 HWND UrlDialog::txtURL() const { return GetDlgItem(hwnd_, IDC_TXT_URL); }
 HWND UrlDialog::cmbURL(int index) const { return GetDlgItem(hwnd_, IDC_CMB_URL + index); }
 
-INT_PTR UrlDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR UrlDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (help_.HandleMessage(message, wParam, lParam)) return TRUE;
   switch (message) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
@@ -84,6 +86,7 @@ void UrlDialog::OnCommand(int id, int code) {
 }
 
 void UrlDialog::Form_Load() {
+  help_.Attach(hwnd_, kHelpTopics);
   loaded_ = false;
   for (int index = 0; index < kTemplateList; ++index) {
     HWND list = cmbURL(index);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/context_help.h"
 #include "settings/url_table_rules.h"
 #include "win/modal_dialog.h"
 
@@ -47,6 +48,7 @@ class UrlDialog : public ModalDialog<UrlDialog> {
   bool loaded_ = false;                  // picks made while the lists fill are no picks
   std::array<bool, 4> pickQueued_{};     // one pick per gesture, however many notifications it sends
   std::optional<std::wstring> result_;
+  ContextHelp help_;
 };
 
 }  // namespace pelmora

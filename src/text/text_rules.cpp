@@ -23,6 +23,10 @@ std::wstring TrimAtNul(std::wstring_view text) {
   return TrimSpaces(nul == std::wstring_view::npos ? text : text.substr(0, nul));
 }
 
+std::wstring FirstLine(std::wstring_view text) {
+  return std::wstring(text.substr(0, text.find_first_of(std::wstring_view(L"\r\n\0", 3))));
+}
+
 static wchar_t UpperChar(wchar_t c) {
   if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - L'a' + L'A');
   if (c < 0x80) return c;

@@ -10,6 +10,9 @@ std::wstring TrimSpaces(std::wstring_view text);
 std::wstring TrimTrailingSpaces(std::wstring_view text);
 // The text up to its first NUL, then trimmed of blanks.
 std::wstring TrimAtNul(std::wstring_view text);
+// The text up to its first line break (CR or LF) or NUL: what a one-line field takes of a
+// pasted text.
+std::wstring FirstLine(std::wstring_view text);
 // Upper case of ASCII letters and of the Latin/full-width letters Windows upper-cases.
 std::wstring ToUpper(std::wstring_view text);
 // Lower case of ASCII letters only (registry and file-type names).

@@ -51,6 +51,7 @@ inline void CloseFind(HANDLE h) { FindClose(h); }
 inline void DestroyIconHandle(HICON h) { DestroyIcon(h); }
 inline void Unhook(HHOOK h) { UnhookWindowsHookEx(h); }
 inline void FreeItemList(LPITEMIDLIST items) { CoTaskMemFree(items); }
+inline void DeleteFontHandle(HFONT font) { DeleteObject(font); }
 
 using FileHandle = Owned<HANDLE, CloseKernelHandle>;
 using FindHandle = Owned<HANDLE, CloseFind>;
@@ -58,6 +59,7 @@ using EventHandle = Owned<HANDLE, CloseKernelHandle>;
 using ThreadHandle = Owned<HANDLE, CloseKernelHandle>;
 using IconHandle = Owned<HICON, DestroyIconHandle>;
 using HookHandle = Owned<HHOOK, Unhook>;
+using FontHandle = Owned<HFONT, DeleteFontHandle>;
 // A shell item list the shell allocated for the program.
 using ItemList = Owned<LPITEMIDLIST, FreeItemList>;
 

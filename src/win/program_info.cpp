@@ -9,9 +9,10 @@
 
 namespace pelmora {
 
-ProgramInfo ReadProgramInfo() {
+ProgramInfo ReadProgramInfo() { return ReadProgramInfo(ProgramPath()); }
+
+ProgramInfo ReadProgramInfo(const std::wstring& path) {
   ProgramInfo info;
-  const std::wstring path = ProgramPath();
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return info;
@@ -23,7 +24,7 @@ ProgramInfo ReadProgramInfo() {
   if (VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &len) && fixed) {
     info.major = HIWORD(fixed->dwFileVersionMS);
     info.minor = LOWORD(fixed->dwFileVersionMS);
-    info.revision = LOWORD(fixed->dwFileVersionLS);
+    info.revision = HIWORD(fixed->dwFileVersionLS);
   }
   struct Translation {
     WORD language, codePage;

@@ -2,7 +2,11 @@ pelmora_portable(
   message_box_placement.cpp
 )
 pelmora_windows(
+  clipboard.cpp
   drop_target.cpp
+  field_focus.cpp
+  help_mode.cpp
+  help_popup.cpp
   launch.cpp
   message_box.cpp
   ole.cpp

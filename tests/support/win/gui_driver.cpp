@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "win/help_popup.h"
 #include "win/system.h"
 
 namespace pelmora::test {
@@ -37,6 +38,15 @@ std::pair<unsigned, unsigned> SelectionOf(HWND field) {
   return {start, end};
 }
 
+std::wstring TakeHelpPopup() {
+  HWND popup = HelpPopup();
+  if (!popup || !IsWindowVisible(popup)) return {};
+  const std::wstring text = WindowText(popup);
+  SendMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(IsWindow(popup)) << "a key closes the help";
+  return text;
+}
+
 namespace {
 std::wstring g_caption;
 std::function<void(HWND)> g_onWindow;
@@ -54,6 +64,7 @@ BOOL CALLBACK FindWindowByCaption(HWND window, LPARAM found) {
 
 HWND g_open = nullptr;
 UINT_PTR g_overdue = 0;
+bool g_shown = false;
 
 // A window left open would hang the test: it fails instead, and the window goes.
 void CALLBACK CloseOverdue(HWND, UINT, UINT_PTR id, DWORD) {
@@ -70,6 +81,7 @@ void CALLBACK OnTick(HWND, UINT, UINT_PTR id, DWORD) {
   if (!window && ++g_ticks < 200) return;
   KillTimer(nullptr, id);
   if (window && g_onWindow) {
+    g_shown = true;
     g_onWindow(window);
     g_open = window;
     g_overdue = SetTimer(nullptr, 0, 10000, CloseOverdue);
@@ -77,16 +89,18 @@ void CALLBACK OnTick(HWND, UINT, UINT_PTR id, DWORD) {
 }
 }  // namespace
 
-void WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
+bool WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
                      const std::function<void(HWND window)>& onWindow) {
   g_caption = caption;
   g_onWindow = onWindow;
   g_ticks = 0;
+  g_shown = false;
   SetTimer(nullptr, 0, 20, OnTick);
   action();
   g_onWindow = nullptr;
   if (g_overdue) KillTimer(nullptr, g_overdue);
   g_overdue = 0;
+  return g_shown;
 }
 
 void WithRealBox(const std::wstring& caption, const std::function<void()>& action,

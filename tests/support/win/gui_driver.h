@@ -22,10 +22,14 @@ void Pick(HWND comboBox, int index);
 // The selection of a text field as start and end (equal: the caret with nothing selected).
 std::pair<unsigned, unsigned> SelectionOf(HWND field);
 
+// The text of the help popup on show, which then goes as a key closes it; empty when none shows.
+std::wstring TakeHelpPopup();
+
 // Runs `action`, which shows a real modal window titled `caption` (a dialog); `onWindow` is
 // called with it once it is up and closes it. A window still open 10 s later fails the test and
-// is closed, so that a failed assertion never leaves the test waiting.
-void WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
+// is closed, so that a failed assertion never leaves the test waiting. False when the window never
+// came up.
+bool WithModalWindow(const std::wstring& caption, const std::function<void()>& action,
                      const std::function<void(HWND window)>& onWindow);
 
 // Runs `action`, which shows a real modal box; `onBox` is called with the box window once it is

@@ -31,6 +31,16 @@ void MainWindowSession::PumpLikeTheProgram() {
   }
 }
 
+bool MainWindowSession::WaitForTheWholeLoad(DWORD maxMs) {
+  const ULONGLONG end = GetTickCount64() + maxMs;
+  for (;;) {
+    PumpLikeTheProgram();
+    if (!IsOpen() || window_->LoadFinished()) return true;
+    if (GetTickCount64() >= end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+}
+
 bool MainWindowSession::WaitWhileFetching(DWORD maxMs) {
   const ULONGLONG end = GetTickCount64() + maxMs;
   for (;;) {

@@ -25,6 +25,9 @@ class MainWindowSession {
   bool WaitWhileFetching(DWORD maxMs = 30000);
   // Runs the window's messages as the program's loop does, once through the queue.
   void PumpLikeTheProgram();
+  // Runs the window's messages until the part of the load that follows the first paint is done;
+  // false when that took longer than `maxMs`.
+  bool WaitForTheWholeLoad(DWORD maxMs = 5000);
 
  private:
   MainWindow* window_ = nullptr;

@@ -62,6 +62,11 @@ TEST(TextRules, TrimmingAndBackslashes) {
     EXPECT_EQ(TrimSpaces(c.text), c.trimmed) << c.text;
     EXPECT_EQ(TrimTrailingSpaces(c.text), c.trailingTrimmed) << c.text;
   }
+  EXPECT_EQ(FirstLine(L"http://a.jp/\r\nsecond"), L"http://a.jp/");
+  EXPECT_EQ(FirstLine(L"a\nb\rc"), L"a");
+  EXPECT_EQ(FirstLine(L"\r\nb"), L"");
+  EXPECT_EQ(FirstLine(std::wstring(L"C:\\a\0b", 6)), L"C:\\a");
+  EXPECT_EQ(FirstLine(L"C:\\a b"), L"C:\\a b");
   EXPECT_EQ(WithTrailingBackslash(L"C:\\"), L"C:\\");
   EXPECT_EQ(WithTrailingBackslash(L"C:\\a"), L"C:\\a\\");
 }

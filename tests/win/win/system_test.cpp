@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "text/code_page.h"
+#include "win/program_info.h"
 #include "support/win/test_env.h"
 
 namespace pelmora {
@@ -16,6 +17,20 @@ TEST(CodePage, AnsiBytesCountDoubleByteCharactersTwice) {
   EXPECT_EQ(AnsiByteCount(L"abc"), 3u);
   EXPECT_EQ(AnsiByteCount(L"ショートカット"), 14u);
   EXPECT_EQ(AnsiByteCount(L"ｼｮｰﾄ"), 4u);  // half-width katakana are single bytes
+}
+
+// The version resource's first three numbers are the version the About box shows; the fourth is
+// not part of it.
+TEST(ProgramInfo, VersionAndCopyrightFromTheVersionResource) {
+  const ProgramInfo info = ReadProgramInfo(ProgramFolder() + L"win_version_revision.exe");
+  EXPECT_EQ(info.major, 2u);
+  EXPECT_EQ(info.minor, 9u);
+  EXPECT_EQ(info.revision, 3u);
+  EXPECT_EQ(info.legalCopyright, L"Copyright (C) 2026 試験 ©");
+  EXPECT_EQ(info.productName, L"ペルモラ試験版");
+  const ProgramInfo none = ReadProgramInfo(ProgramFolder() + L"no such program.exe");
+  EXPECT_EQ(none.major + none.minor + none.revision, 0u);
+  EXPECT_EQ(none.legalCopyright, L"");
 }
 
 TEST(GetPathKind, FoldersFilesHiddenAndMissing) {

@@ -1,0 +1,6 @@
+# A small program with a version resource of its own, beside the test program.
+if(TARGET win_win_tests)
+  add_executable(win_version_revision ${CMAKE_CURRENT_LIST_DIR}/fixtures/fixture_main.c
+                                      ${CMAKE_CURRENT_LIST_DIR}/fixtures/version_revision.rc)
+  add_dependencies(win_win_tests win_version_revision)
+endif()
