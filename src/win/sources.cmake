@@ -17,4 +17,5 @@ pelmora_windows(
   shell_folders.cpp
   system.cpp
   tool_tips.cpp
+  version_resource.cpp
 )
