@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "resource.h"
 #include "win/message_box.h"
 #include "win/system.h"
@@ -180,6 +182,20 @@ TEST(UrlDialogFromTheMainWindow, OkPreparesAnInternetShortcut) {
     EXPECT_EQ(s.Window().IconIndex(), 0);
   }
   DeleteFileW(settingsFile.c_str());
+}
+
+// For screenshots: PELMORA_SHOW_URL_DIALOG=<seconds> keeps the dialog up that long.
+TEST(UrlDialog, StaysOpenForALookWhenAsked) {
+  const char* seconds = std::getenv("PELMORA_SHOW_URL_DIALOG");
+  if (!seconds) GTEST_SKIP() << "set PELMORA_SHOW_URL_DIALOG to look at the dialog";
+  RunDialog(DefaultUrlTable(), L"http://www.example.co.jp/", [&](HWND dialog) {
+    const ULONGLONG until = GetTickCount64() + 1000ull * std::strtoul(seconds, nullptr, 10);
+    while (GetTickCount64() < until) {
+      test::Pump();
+      Sleep(50);
+    }
+    test::Click(GetDlgItem(dialog, IDC_BTN_URL_CAN));
+  });
 }
 
 }  // namespace
