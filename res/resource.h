@@ -44,5 +44,5 @@
 #include "about_dialog_ids.h"
 #include "help_topics.h"
 #include "option_dialog_ids.h"
-#include "special_menu_ids.h"
+#include "preset_menu_ids.h"
 #include "url_dialog_ids.h"

@@ -4,7 +4,7 @@
 
 #include "app/main_window_controls.h"
 #include "app/option_dialog.h"
-#include "app/special_menu.h"
+#include "app/preset_menu.h"
 #include "app/url_dialog.h"
 #include "naming/derive_name.h"
 #include "resource.h"
@@ -12,7 +12,7 @@
 #include "settings/url_table.h"
 #include "shortcut/create_command.h"
 #include "shortcut/recent_folders_win.h"
-#include "shortcut/special_folders.h"
+#include "shortcut/destination_folders.h"
 #include "text/text_rules.h"
 #include "win/field_focus.h"
 #include "win/message_box.h"

@@ -15,6 +15,6 @@ pelmora_windows(
   message_loop.cpp
   open_link_target.cpp
   option_dialog.cpp
-  special_menu.cpp
+  preset_menu.cpp
   url_dialog.cpp
 )

@@ -6,8 +6,8 @@ pelmora_portable(
 )
 pelmora_windows(
   create_command.cpp
+  destination_folders.cpp
   recent_folders_win.cpp
   shell_link.cpp
-  special_folders.cpp
   sub_folder.cpp
 )

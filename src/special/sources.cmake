@@ -1,4 +1,4 @@
 # The special presets: Control Panel applets, Explorer on a chosen folder, shutting down.
 pelmora_portable(
-  special_presets.cpp
+  presets.cpp
 )

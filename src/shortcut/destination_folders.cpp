@@ -1,4 +1,4 @@
-#include "shortcut/special_folders.h"
+#include "shortcut/destination_folders.h"
 
 #include <shlobj.h>
 

@@ -1,6 +1,6 @@
 // The special popup menu under the main window's 特殊 button, with a test choosing the entry,
 // answering the question and picking the folder where a person would.
-#include "app/special_menu.h"
+#include "app/preset_menu.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "special/special_presets.h"
+#include "special/presets.h"
 
 #include "naming/path_names.h"
 

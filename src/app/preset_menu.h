@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "special/special_presets.h"
+#include "special/presets.h"
 
 namespace pelmora {
 

@@ -1,4 +1,4 @@
-#include "app/special_menu.h"
+#include "app/preset_menu.h"
 
 #include <shlobj.h>
 
