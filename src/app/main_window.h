@@ -16,7 +16,7 @@
 #include "shortcut/destinations.h"
 #include "shortcut/recent_folders.h"
 #include "shortcut/shell_link.h"
-#include "special/presets.h"
+#include "app/presets.h"
 #include "url/target_kind.h"
 #include "win/drop_target.h"
 #include "win/handles.h"

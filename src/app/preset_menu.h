@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "special/presets.h"
+#include "app/presets.h"
 
 namespace pelmora {
 

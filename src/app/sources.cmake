@@ -1,5 +1,6 @@
 pelmora_portable(
   command_line.cpp
+  presets.cpp
   tool_button_hover.cpp
   url_text_edit.cpp
   version_text.cpp

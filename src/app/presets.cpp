@@ -1,4 +1,4 @@
-#include "special/presets.h"
+#include "app/presets.h"
 
 #include "naming/path_names.h"
 

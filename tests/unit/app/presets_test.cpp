@@ -1,7 +1,7 @@
 // What each special preset fills in, and which presets the system offers.
 #include <gtest/gtest.h>
 
-#include "special/presets.h"
+#include "app/presets.h"
 
 namespace pelmora {
 namespace {
