@@ -67,8 +67,6 @@ class MainWindow {
   // The part of the load that follows the first paint is done.
   bool LoadFinished() const { return loadFinished_; }
 
-  // Reads an existing .lnk into the shortcut information (not the name); false changes nothing.
-  bool ReadShellLinkIntoForm(const std::wstring& linkPath);
   // Ticks the destination that holds an existing shortcut file, so that creating again
   // overwrites it in place.
   void SelectDestinationOfFile(const std::wstring& shortcutPath);
@@ -114,10 +112,12 @@ class MainWindow {
   void TakeStartupTarget(std::wstring text);
   // A file or folder of the current kind: a .lnk or .url is read back, a bitmap shows its type's
   // icon, anything else is named and gets its working folder and comment.
-  void AdoptFile(const std::wstring& path);
+  void AdoptFile(const std::wstring& path, TargetKind kind);
   void AdoptOrdinaryFile(const std::wstring& path);
   void AdoptBitmap(const std::wstring& path);
-  void LoadShortcutFile(const std::wstring& path, bool isLink);
+  void LoadShortcutFile(const std::wstring& path, bool isLink, TargetKind kind);
+  // A link read back: its target, arguments, folders, comment, run size and icon (not the name).
+  void FillFormFromLink(const ShellLinkInfo& info);
   // A URL. Its name is `*name`, unless that is empty (or `name` null) and `fetchTitle` asks for
   // the page title; a null `name` without a fetch keeps the name field as it is. The fields only
   // a shell link has are cleared when `clearLinkFields`.
@@ -138,7 +138,9 @@ class MainWindow {
   void FinishLoad();
 
   // The preview's icon source; the icon file follows it (kept only when it holds icons).
-  int SetIconSource(const std::wstring& path);
+  int SetIconSource(std::wstring path);
+  // The icon a .lnk or .url names, kept as it stands; false when it names none.
+  bool ShowShortcutFileIcon(std::wstring iconFile, int iconIndex);
   // The preview of an ordinary file or folder: its own icons, else its type's icon.
   void ShowIconOf(const std::wstring& path);
   // The preview after a link was read back into the form.

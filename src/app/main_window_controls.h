@@ -21,6 +21,9 @@ inline constexpr UINT kHelpModeMessage = WM_APP + 3;
 inline constexpr UINT_PTR kAfterShowTimer = 1;
 inline constexpr UINT kAfterShowDelayMs = 200;
 
+// A .lnk or .url that cannot be read back: the form stays as it was (the path follows).
+inline constexpr wchar_t kShortcutFileUnreadableMessage[] = L"ショートカットファイルを読み込めませんでした。";
+
 struct SubFolderControls {
   RecentList list;
   DestinationKind destination;

@@ -30,18 +30,18 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
       text = text.substr(0, space);
     }
   }
-  targetKind_ = ClassifyTarget(text);
-
-  if (IsFileSystemTarget(targetKind_)) {
+  const TargetKind kind = ClassifyTarget(text);
+  if (IsFileSystemTarget(kind)) {
     const std::wstring path = ExpandLongPathName(text);
     if (path.empty()) {
       MessageBox(L"長いファイル名の変換に失敗しました。\r\n\r\n対象のファイルを画面にドロップしてください。",
                  MB_ICONEXCLAMATION | MB_OK);
       return;
     }
-    AdoptFile(path);
-  } else if (targetKind_ == TargetKind::Url) {
-    AdoptUrl(text, &proposedName, settings_.GetUrlTitle == 1, false);
+    AdoptFile(path, kind);
+  } else {
+    targetKind_ = kind;
+    if (kind == TargetKind::Url) AdoptUrl(text, &proposedName, settings_.GetUrlTitle == 1, false);
   }
   // The proposed name is ready to be typed over.
   SetFocus(Control(IDC_TXT_SHORTCUTNAME));
@@ -49,16 +49,20 @@ void MainWindow::TakeStartupTarget(std::wstring text) {
   focusTaken_ = true;
 }
 
-void MainWindow::AdoptFile(const std::wstring& path) {
-  StopTitleFetch();
+void MainWindow::AdoptFile(const std::wstring& path, TargetKind kind) {
   // Reading a page title, version names or tags may take a moment.
   const WaitCursor hourglass;
-  switch (ChosenFileTypeOf(path)) {
-    case ChosenFileType::Link: return LoadShortcutFile(path, true);
-    case ChosenFileType::InternetShortcut: return LoadShortcutFile(path, false);
-    case ChosenFileType::Bitmap: return AdoptBitmap(path);
-    case ChosenFileType::Other: return AdoptOrdinaryFile(path);
+  const ChosenFileType type = ChosenFileTypeOf(path);
+  if (type == ChosenFileType::Link || type == ChosenFileType::InternetShortcut) {
+    LoadShortcutFile(path, type == ChosenFileType::Link, kind);
+    return;
   }
+  StopTitleFetch();
+  targetKind_ = kind;
+  if (type == ChosenFileType::Bitmap)
+    AdoptBitmap(path);
+  else
+    AdoptOrdinaryFile(path);
 }
 
 void MainWindow::AdoptOrdinaryFile(const std::wstring& path) {
@@ -85,21 +89,27 @@ void MainWindow::AdoptBitmap(const std::wstring& path) {
 }
 
 // An existing shortcut file: its contents fill the form, its name proposes the name, and the
-// destination that holds it is ticked so that creating again overwrites it in place.
-void MainWindow::LoadShortcutFile(const std::wstring& path, bool isLink) {
+// destination that holds it is ticked so that creating again overwrites it in place. A file
+// that cannot be read changes nothing: a form that looked loaded would write the previous
+// target over it.
+void MainWindow::LoadShortcutFile(const std::wstring& path, bool isLink, TargetKind kind) {
+  ShellLinkInfo link;
+  InternetShortcut shortcut;
+  const bool read = isLink ? link_.GetShellLinkInfo(path, link)
+                           : ReadInternetShortcut(path, shortcut) && !shortcut.url.empty();
+  if (!read) {
+    MessageBox(std::wstring(kShortcutFileUnreadableMessage) + L"\r\n\r\n" + path, MB_ICONEXCLAMATION | MB_OK);
+    return;
+  }
+  StopTitleFetch();
+  targetKind_ = kind;
   if (isLink) {
-    ReadShellLinkIntoForm(path);
+    FillFormFromLink(link);
     ShowLinkIcon();
   } else {
-    InternetShortcut shortcut;
-    if (ReadInternetShortcut(path, shortcut)) {
-      SetText(IDC_TXT_LNKPATH, shortcut.url);
-      iconIndex_ = shortcut.iconIndex;
-    }
-    if (SetIconSource(shortcut.iconFile) == 0)
-      preview_.GetInetShortcutIconImage();
-    else
-      preview_.DrawIconFromSource(shortcut.iconIndex);
+    ClearLinkOnlyFields();
+    SetText(IDC_TXT_LNKPATH, shortcut.url);
+    if (!ShowShortcutFileIcon(shortcut.iconFile, shortcut.iconIndex)) preview_.GetInetShortcutIconImage();
   }
   ProposeName(path);
   SelectDestinationOfFile(path);
@@ -189,8 +199,7 @@ void MainWindow::AcceptDroppedData(const DroppedData& data) {
   if (data.hasFiles) {
     const auto file = DroppedFileTarget(data.files);
     if (!file) return;
-    targetKind_ = ClassifyTarget(*file);
-    AdoptFile(*file);
+    AdoptFile(*file, ClassifyTarget(*file));
   } else if (data.hasText) {
     const auto url = DroppedTextTarget(data.text, [this](const std::wstring& text) {
       targetKind_ = ClassifyTarget(text);
@@ -224,16 +233,14 @@ void MainWindow::btnBrows_Click(int index) {
             BrowseForFolder(L"リンク先フォルダを選択してください。", hwnd_, CSIDL_DESKTOP,
                             BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE, existingFolder(IDC_TXT_LNKPATH));
         if (folder.empty()) return;
-        targetKind_ = TargetKind::Folder;
-        AdoptFile(folder);
+        AdoptFile(folder, TargetKind::Folder);
       } else {
         const std::wstring current = TrimSpaces(Text(IDC_TXT_LNKPATH));
         std::wstring initial = current.substr(0, current.size() - FileNameOf(current).size());
         if (GetPathKind(initial) != PathKind::Folder) initial.clear();
         const std::wstring chosen = PickFile(hwnd_, filterIndex_, initial);
         if (chosen.empty()) return;
-        targetKind_ = TargetKind::File;
-        AdoptFile(chosen);
+        AdoptFile(chosen, TargetKind::File);
       }
       FocusField(Control(IDC_TXT_SHORTCUTNAME));
       break;
@@ -258,9 +265,7 @@ void MainWindow::btnBrows_Click(int index) {
 
 // ---- reading shortcut files back ----
 
-bool MainWindow::ReadShellLinkIntoForm(const std::wstring& linkPath) {
-  ShellLinkInfo info;
-  if (!link_.GetShellLinkInfo(linkPath, info)) return false;
+void MainWindow::FillFormFromLink(const ShellLinkInfo& info) {
   SetText(IDC_TXT_LNKPATH, TrimAtNul(info.target));
   SetText(IDC_TXT_WRKPATH, TrimAtNul(info.workingFolder));
   SetText(IDC_TXT_OPTION, TrimAtNul(info.arguments));
@@ -270,7 +275,6 @@ bool MainWindow::ReadShellLinkIntoForm(const std::wstring& linkPath) {
   SendDlgItemMessageW(hwnd_, IDC_CMB_SHOWCMD, CB_SETCURSEL, runSize, 0);
   iconFile_ = TrimAtNul(info.iconFile);
   iconIndex_ = info.iconIndex;
-  return true;
 }
 
 void MainWindow::SelectDestinationOfFile(const std::wstring& shortcutPath) {
@@ -283,7 +287,8 @@ void MainWindow::SelectDestinationOfFile(const std::wstring& shortcutPath) {
 
 // ---- the icon preview ----
 
-int MainWindow::SetIconSource(const std::wstring& path) {
+// By value: callers hand over the icon file itself, which is cleared first.
+int MainWindow::SetIconSource(std::wstring path) {
   iconFile_.clear();
   const int count = preview_.SetIconSource(path);
   if (count > 0) iconFile_ = path;
@@ -299,12 +304,22 @@ void MainWindow::ShowIconOf(const std::wstring& path) {
   }
 }
 
-void MainWindow::ShowLinkIcon() {
-  if (!iconFile_.empty()) {
-    const int index = iconIndex_;
-    if (SetIconSource(iconFile_) > 0) preview_.DrawIconFromSource(index);
-    return;
+// The icon a shortcut file names is kept as the file holds it, even where the preview cannot
+// show it (an unexpanded %SystemRoot%, a drive not there now, a web address): writing the
+// shortcut again must not lose it. True when the file names an icon.
+bool MainWindow::ShowShortcutFileIcon(std::wstring iconFile, int iconIndex) {
+  if (iconFile.empty()) {
+    SetIconSource(L"");
+    return false;
   }
+  if (SetIconSource(ExpandEnvironment(iconFile)) > 0) preview_.DrawIconFromSource(iconIndex);
+  iconFile_ = iconFile;
+  iconIndex_ = iconIndex;
+  return true;
+}
+
+void MainWindow::ShowLinkIcon() {
+  if (ShowShortcutFileIcon(iconFile_, iconIndex_)) return;
   const std::wstring target = Text(IDC_TXT_LNKPATH);
   if (ChosenFileTypeOf(target) == ChosenFileType::Bitmap) {
     tips_.Set(Control(IDC_PIC_ICON), L"");

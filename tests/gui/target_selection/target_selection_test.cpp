@@ -12,6 +12,7 @@
 #include "support/win/main_window_fixture.h"
 #include "support/win/test_env.h"
 #include "url/internet_shortcut.h"
+#include "win/handles.h"
 
 namespace pelmora {
 namespace {
@@ -140,6 +141,106 @@ TEST_F(TargetSelection, DroppedShortcutFilesLoadAndTickTheirDestination) {
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"サイト" + std::to_wstring(GetCurrentProcessId()));
   for (int i = 0; i < 7; ++i) EXPECT_EQ(test::IsChecked(s.Control(IDC_CHK_WHERE + i)), i == 6) << i;
   EXPECT_EQ(TextOf(s.Control(IDC_CMB_FAVORITESPATH)), favorites);
+}
+
+// Each road in: the command line, a drop, the file picker.
+enum class Road { CommandLine, Drop, Picker };
+constexpr Road kRoads[] = {Road::CommandLine, Road::Drop, Road::Picker};
+
+// A shortcut read back and written again keeps the icon it names, as it names it: a full path,
+// a bare DLL name as the scripting host writes it, an unexpanded %SystemRoot%, a file that is
+// not there now.
+TEST_F(TargetSelection, ShortcutFilesReadBackKeepTheirIconOnEveryRoad) {
+  TempFolder dir;
+  const std::wstring target = dir / L"app.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "x"));
+  const std::wstring link = dir / L"道具.lnk";
+  const std::wstring url = dir / L"サイト.url";
+  const std::pair<std::wstring, int> icons[] = {{GetSystemFolder() + L"shell32.dll", 12},
+                                                {L"shell32.dll", 12},
+                                                {L"%SystemRoot%\\system32\\shell32.dll", 12},
+                                                {L"Z:\\gone\\アイコン.ico", 2}};
+  std::wstring chosen;
+  SetFilePickerResponder([&](FilePickerRequest&) { return chosen; });
+  for (const Road road : kRoads) {
+    for (const auto& [iconFile, iconIndex] : icons) {
+      SCOPED_TRACE(testing::PrintToString(iconFile) + " road " + std::to_string(static_cast<int>(road)));
+      ShellLink shell;
+      ASSERT_TRUE(shell.CreateShellLink(link, target, dir.Path(), L"", iconFile, iconIndex, SW_SHOW, L""));
+      ShellLinkInfo written;
+      ASSERT_TRUE(shell.GetShellLinkInfo(link, written));
+      DeleteFileW(url.c_str());
+      ASSERT_TRUE(WriteInternetShortcut(url, L"http://example.com/", iconFile, iconIndex));
+      for (const std::wstring& file : {link, url}) {
+        chosen = file;
+        MainWindowSession s(road == Road::CommandLine ? L"\"" + file + L"\"" : L"");
+        if (road == Road::Drop) Drop(s, test::MakeFileDrop({file}));
+        if (road == Road::Picker) test::Click(s.Control(IDC_BTN_BROWS + 0));
+        ASSERT_TRUE(test::IsChecked(s.Control(IDC_CHK_WHERE + 5)));  // its own folder, to write it again
+        ScriptedMessageBoxes boxes({IDYES});
+        test::Click(s.Control(IDC_BTN_CREATE));
+        ASSERT_EQ(boxes.Asks().size(), 2u);
+        EXPECT_EQ(boxes.Asks()[1].style, static_cast<UINT>(MB_ICONINFORMATION));
+        if (file == link) {
+          ShellLinkInfo again;
+          ASSERT_TRUE(shell.GetShellLinkInfo(link, again));
+          EXPECT_EQ(again.iconFile, written.iconFile);
+          EXPECT_EQ(again.iconIndex, written.iconIndex);
+        } else {
+          InternetShortcut again;
+          ASSERT_TRUE(ReadInternetShortcut(url, again));
+          EXPECT_EQ(again.iconFile, iconFile);
+          EXPECT_EQ(again.iconIndex, iconIndex);
+        }
+      }
+    }
+  }
+}
+
+// A .lnk or .url that cannot be read leaves the form as it was, ticks nothing and says so:
+// creating again must not write the previous target over the broken file.
+TEST_F(TargetSelection, AShortcutFileThatCannotBeReadChangesNothing) {
+  TempFolder dir;
+  const std::wstring target = dir / L"app.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "x"));
+  const std::wstring good = dir / L"good.lnk";
+  ASSERT_TRUE(ShellLink().CreateShellLink(good, target, dir.Path(), L"", L"", 0, SW_SHOW, L""));
+  const std::string link = test::ReadFileBytes(good);
+  const std::wstring truncated = dir / L"truncated.lnk", notLink = dir / L"text.lnk", noUrl = dir / L"empty.url",
+                     locked = dir / L"locked.url";
+  ASSERT_TRUE(test::WriteFileBytes(truncated, link.substr(0, 40)));
+  ASSERT_TRUE(test::WriteFileBytes(notLink, "not a link at all"));
+  ASSERT_TRUE(test::WriteFileBytes(noUrl, "\x89PNG\r\n garbage"));
+  ASSERT_TRUE(WriteInternetShortcut(locked, L"http://example.com/", L"", 0));
+  // Held open with no sharing, as another program writing it would.
+  const win::FileHandle lock(CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(lock);
+  std::wstring chosen;
+  SetFilePickerResponder([&](FilePickerRequest&) { return chosen; });
+  for (const Road road : kRoads) {
+    for (const std::wstring& broken : {truncated, notLink, noUrl, locked}) {
+      SCOPED_TRACE(testing::PrintToString(broken) + " road " + std::to_string(static_cast<int>(road)));
+      ScriptedMessageBoxes boxes;
+      chosen = broken;
+      std::wstring before;  // the form the road found
+      MainWindowSession s(road == Road::CommandLine ? L"\"" + broken + L"\"" : L"");
+      if (road != Road::CommandLine) {
+        chosen = target;
+        test::Click(s.Control(IDC_BTN_BROWS + 0));
+        chosen = broken;
+        before = target;
+        if (road == Road::Drop) Drop(s, test::MakeFileDrop({broken}));
+        if (road == Road::Picker) test::Click(s.Control(IDC_BTN_BROWS + 0));
+      }
+      EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), before);
+      EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), before.empty() ? L"" : L"app");
+      EXPECT_EQ(s.Window().CurrentTargetKind(), before.empty() ? TargetKind::Invalid : TargetKind::File);
+      for (int i = 0; i < 7; ++i) EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + i))) << i;
+      ASSERT_EQ(boxes.Asks().size(), 1u);
+      EXPECT_EQ(boxes.Asks()[0].text, L"ショートカットファイルを読み込めませんでした。\r\n\r\n" + broken);
+      EXPECT_EQ(boxes.Asks()[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
+  }
 }
 
 TEST_F(TargetSelection, FilePickerStartsInTheTargetsFolderAndRemembersItsFilter) {
