@@ -335,9 +335,14 @@ void MainWindow::ApplySettings() {
   if (loaded.windowLeftTop) {
     RECT r{};
     GetWindowRect(hwnd_, &r);
-    const ScreenPoint p = ClampOntoScreen({loaded.windowLeftTop->left, loaded.windowLeftTop->top},
-                                          r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CXSCREEN),
-                                          GetSystemMetrics(SM_CYSCREEN));
+    const long width = r.right - r.left, height = r.bottom - r.top;
+    // The work area of the monitor the stored position lies on (a second screen stays the
+    // second), or of the nearest one when that monitor is gone.
+    const RECT stored{loaded.windowLeftTop->left, loaded.windowLeftTop->top, loaded.windowLeftTop->left + width,
+                      loaded.windowLeftTop->top + height};
+    const RECT area = WorkAreaNearest(stored);
+    const ScreenPoint p = ClampOntoScreen({stored.left, stored.top}, width, height,
+                                          {area.left, area.top, area.right, area.bottom});
     SetWindowPos(hwnd_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (loaded.boxStates) {

@@ -2,6 +2,7 @@
 
 #include "win/handles.h"
 #include "win/message_box_placement.h"
+#include "win/system.h"
 
 namespace pelmora {
 namespace {
@@ -18,9 +19,11 @@ LRESULT CALLBACK CentreOnOwner(int code, WPARAM wParam, LPARAM lParam) {
   HWND box = reinterpret_cast<HWND>(wParam);
   RECT ownerRect{}, boxRect{};
   if (GetWindowRect(g_owner, &ownerRect) && GetWindowRect(box, &boxRect)) {
+    // The owner's own monitor, less its taskbar.
+    const RECT area = WorkAreaNearest(ownerRect);
     const ScreenPoint p = PlaceMessageBox({ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom},
                                           {boxRect.left, boxRect.top, boxRect.right, boxRect.bottom},
-                                          GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+                                          {area.left, area.top, area.right, area.bottom});
     SetWindowPos(box, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // The hook has done its one job: a later box installs its own.

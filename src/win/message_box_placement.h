@@ -1,4 +1,5 @@
-// Where a message box goes: centred on the window activated last, pulled back onto the screen.
+// Where a message box goes: centred on the window activated last, pulled back into the work area
+// of the monitor concerned (its taskbar left out).
 #pragma once
 
 namespace pelmora {
@@ -10,14 +11,12 @@ struct ScreenPoint {
   long x = 0, y = 0;
 };
 
-// Pulls a window of the given size at `p` back onto the screen: left edge not below 0, right
-// edge not past the screen (in that order); top edge not below 0; a window that would reach
-// below the screen sits at 90 % of the free height.
-ScreenPoint ClampOntoScreen(ScreenPoint p, long width, long height, long screenWidth, long screenHeight);
+// Pulls a window of the given size at `p` back into `area`: left edge not before the area's,
+// right edge not past it (in that order); top edge not above the area's; a window that would
+// reach below the area sits at 90 % of the free height below the area's top.
+ScreenPoint ClampOntoScreen(ScreenPoint p, long width, long height, const ScreenRect& area);
 
-// Centre of `owner`, then: left edge not below 0, right edge not past the screen; top edge not
-// below 0; a box that would reach below the screen sits at 90 % of the free height.
-ScreenPoint PlaceMessageBox(const ScreenRect& owner, const ScreenRect& box, long screenWidth,
-                            long screenHeight);
+// Centre of `owner`, then pulled back into `area` as ClampOntoScreen does.
+ScreenPoint PlaceMessageBox(const ScreenRect& owner, const ScreenRect& box, const ScreenRect& area);
 
 }  // namespace pelmora

@@ -62,6 +62,27 @@ std::wstring NormalisedFullPath(const std::wstring& path) {
   return longer;
 }
 
+RECT WorkAreaNearest(const RECT& r) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor)) return monitor.rcWork;
+  RECT area{};
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
+    area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return area;
+}
+
+std::wstring ExpandEnvironment(const std::wstring& text) {
+  if (text.find(L'%') == std::wstring::npos || text.find(L'\0') != std::wstring::npos) return text;
+  const DWORD need = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+  if (need == 0 || need > 32768) return text;
+  std::wstring expanded(need, L'\0');
+  const DWORD n = ExpandEnvironmentStringsW(text.c_str(), expanded.data(), need);
+  if (n == 0 || n > need) return text;
+  expanded.resize(n - 1);
+  return expanded;
+}
+
 bool EnsureFolderExists(const std::wstring& folder) {
   if (TrimSpaces(folder).empty()) return false;
   // SHCreateDirectoryEx takes the UTF-16 path whole; the image-help function would need the

@@ -19,6 +19,9 @@ PathKind GetPathKind(const std::wstring& path);
 // The full path with "\" separators, "." and ".." resolved and short (8.3) names made long
 // where the entries exist; the text unchanged when the system cannot make it full.
 std::wstring NormalisedFullPath(const std::wstring& path);
+// The text with its environment references (%SystemRoot%...) expanded; unchanged when it has
+// none or they cannot be expanded.
+std::wstring ExpandEnvironment(const std::wstring& text);
 // Creates the folder and every missing parent.
 bool EnsureFolderExists(const std::wstring& folder);
 // Focuses the field, or selects its whole text when it already has the focus.
@@ -35,6 +38,10 @@ void SetIconChooserResponder(IconChooserResponder responder);
 std::wstring ProgramPath();
 std::wstring ProgramFolder();
 std::wstring ProgramBaseName();
+
+// The work area (the screen less its taskbar) of the monitor that holds most of `r`, else of the
+// monitor nearest to it.
+RECT WorkAreaNearest(const RECT& r);
 
 // The whole text of a window or control.
 std::wstring WindowText(HWND window);
