@@ -1,9 +1,12 @@
 #include "win/help_popup.h"
 
+#include <commctrl.h>
+
 namespace pelmora {
 namespace {
 
 HWND g_popup = nullptr;
+HWND g_tipsHeldFor = nullptr;  // the window whose tooltips wait while the popup is up
 constexpr int kMaxWidth = 320;  // at 96 dpi, like a tooltip with a paragraph of text
 constexpr int kMargin = 6;
 
@@ -42,6 +45,28 @@ void Paint(HWND popup) {
   EndPaint(popup, &ps);
 }
 
+// A tooltip popping up over the help popup would hide its first line: the owner's tooltips are
+// taken down and kept quiet while the popup is up.
+void HoldToolTips(HWND owner, bool hold) {
+  struct Request {
+    HWND owner;
+    bool hold;
+  } request{owner, hold};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM parameter) -> BOOL {
+        const auto& r = *reinterpret_cast<const Request*>(parameter);
+        wchar_t name[32] = {};
+        if (GetWindow(window, GW_OWNER) != r.owner || !GetClassNameW(window, name, 32) ||
+            lstrcmpiW(name, TOOLTIPS_CLASSW) != 0)
+          return TRUE;
+        if (r.hold) SendMessageW(window, TTM_POP, 0, 0);
+        SendMessageW(window, TTM_ACTIVATE, r.hold ? FALSE : TRUE, 0);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&request));
+}
+
 LRESULT CALLBACK PopupProc(HWND popup, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
@@ -70,6 +95,10 @@ LRESULT CALLBACK PopupProc(HWND popup, UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case WM_NCDESTROY:
       if (g_popup == popup) g_popup = nullptr;
+      if (g_tipsHeldFor && !g_popup) {
+        HoldToolTips(g_tipsHeldFor, false);
+        g_tipsHeldFor = nullptr;
+      }
       break;
     default:
       break;
@@ -133,6 +162,10 @@ void ShowHelpPopup(HWND owner, const std::wstring& text, POINT at) {
   if (y + height > area.bottom) y = at.y - height - Scaled(popup, 4);  // above the point instead
   if (x < area.left) x = area.left;
   if (y < area.top) y = area.top;
+  if (top) {
+    HoldToolTips(top, true);
+    g_tipsHeldFor = top;
+  }
   // Shown active, so that a key closes it; any click in the program comes here too.
   SetWindowPos(popup, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
   SetFocus(popup);

@@ -3,8 +3,12 @@
 // shows it.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <map>
 #include <set>
+#include <vector>
 
 #include "app/option_dialog.h"
 #include "app/url_dialog.h"
@@ -157,6 +161,47 @@ TEST(ContextHelp, TheHelpButtonsModeShowsTheNextClickedControlsHelp) {
     SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(p.x, p.y));
     EXPECT_NE(TakeHelpPopup().find(text), std::wstring::npos) << control;
   }
+}
+
+// The window's tooltip control, found as the system holds it: a tooltip window owned by it.
+HWND ToolTipWindowOf(HWND owner) {
+  HWND found = nullptr;
+  for (HWND w = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w && !found;
+       w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr))
+    if (GetWindow(w, GW_OWNER) == owner) found = w;
+  return found;
+}
+
+// What the tooltip control was told: this bed's headless driver never hovers a tooltip up, so
+// the test listens to the control instead of watching it.
+WNDPROC g_tipsProc = nullptr;
+std::vector<std::pair<UINT, WPARAM>> g_toldTips;
+LRESULT CALLBACK ListeningTips(HWND tips, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == TTM_POP || message == TTM_ACTIVATE) g_toldTips.emplace_back(message, wParam);
+  return CallWindowProcW(g_tipsProc, tips, message, wParam, lParam);
+}
+
+// A tooltip never covers the help text: the one up goes when the help comes, none comes while it
+// is shown, and they are back once it is gone.
+TEST(ContextHelp, NoTooltipComesOverTheHelpText) {
+  test::MainWindowSession s;
+  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  HWND tips = ToolTipWindowOf(s.Handle());
+  ASSERT_NE(tips, nullptr);
+  g_tipsProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(tips, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListeningTips)));
+  const std::vector<std::pair<UINT, WPARAM>> held{{TTM_POP, 0}, {TTM_ACTIVATE, FALSE}};
+  for (const int control : {IDC_CHK_ALLUSERS, IDC_CHK_WHERE + 3}) {
+    g_toldTips.clear();
+    SendMessageW(s.Control(control), WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+    ASSERT_NE(HelpPopup(), nullptr);
+    EXPECT_EQ(g_toldTips, held) << control;
+    EXPECT_FALSE(IsWindowVisible(tips)) << control;
+    EXPECT_FALSE(TakeHelpPopup().empty());
+    ASSERT_EQ(g_toldTips.size(), 3u) << control;
+    EXPECT_EQ(g_toldTips[2], (std::pair<UINT, WPARAM>{TTM_ACTIVATE, TRUE})) << control;
+  }
+  SetWindowLongPtrW(tips, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_tipsProc));
 }
 
 bool g_systemMenuShown = false;
