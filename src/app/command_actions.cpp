@@ -25,7 +25,7 @@ std::wstring LnkSteps(const std::wstring& argument) {
   if (!link.GetShellLinkInfo(path, info)) return kOpenParentFailedMessage;
   const std::wstring target = TrimAtNul(info.target);
   if (GetPathKind(target) == PathKind::Missing) return kLinkTargetMissingMessage;
-  if (LaunchCommandLine(ExplorerSelectCommand(target))) return {};
+  if (LaunchExplorer(ExplorerSelectArguments(target))) return {};
   return kOpenParentFailedMessage;
 }
 

@@ -30,13 +30,11 @@ StartRequest ClassifyCommandLine(std::wstring_view text) {
   return request;
 }
 
-std::wstring ExplorerSelectCommand(std::wstring_view target) {
-  return L"Explorer.exe /select,\"" + std::wstring(target) + L"\"";
+std::wstring ExplorerSelectArguments(std::wstring_view target) {
+  return L"/select,\"" + std::wstring(target) + L"\"";
 }
 
-std::wstring ExplorerOpenCommand(std::wstring_view folder) {
-  return L"explorer.exe \"" + std::wstring(folder) + L"\"";
-}
+std::wstring ExplorerOpenArguments(std::wstring_view folder) { return L"\"" + std::wstring(folder) + L"\""; }
 
 std::wstring LinkPathOfArgument(std::wstring_view argument) {
   if (argument.size() >= 2 && argument.front() == L'"' && argument.back() == L'"')

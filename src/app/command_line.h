@@ -31,10 +31,10 @@ inline constexpr wchar_t kAutoFailedMessage[] = L"インターネットショー
 inline constexpr wchar_t kLinkTargetMissingMessage[] = L"リンク先のファイルまたはフォルダが存在しません。";
 inline constexpr wchar_t kOpenParentFailedMessage[] = L"リンク先の親フォルダを開くことに失敗しました。";
 
-// The command that opens Explorer on the folder holding `target`, with the target selected.
-std::wstring ExplorerSelectCommand(std::wstring_view target);
-// The command that opens Explorer on `folder`.
-std::wstring ExplorerOpenCommand(std::wstring_view folder);
+// Explorer's arguments that open the folder holding `target`, with the target selected.
+std::wstring ExplorerSelectArguments(std::wstring_view target);
+// Explorer's arguments that open `folder`.
+std::wstring ExplorerOpenArguments(std::wstring_view folder);
 
 // /LNK: the link path of the argument, without a pair of double quotes around it.
 std::wstring LinkPathOfArgument(std::wstring_view argument);

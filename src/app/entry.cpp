@@ -9,6 +9,9 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   using namespace pelmora;
+  // The DLLs loaded on first use come from the System folder only, never from a copy beside the
+  // program or in the current folder: a portable program may sit in Downloads beside anything.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   const std::wstring commandLine = RawArgumentText(GetCommandLineW());
 
   const StartRequest request = ClassifyCommandLine(commandLine);

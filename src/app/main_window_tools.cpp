@@ -39,7 +39,7 @@ void MainWindow::picFlatButton_Click(int index) {
   if (!flatButtons_.Usable(index)) return;
   if (index < kDestinationCount) {
     const std::wstring folder = TrimSpaces(ToolButtonFolder(static_cast<DestinationKind>(index)));
-    if (!folder.empty()) LaunchCommandLine(ExplorerOpenCommand(folder));
+    if (!folder.empty()) LaunchExplorer(ExplorerOpenArguments(folder));
     return;
   }
   switch (index) {

@@ -13,7 +13,7 @@ OpenLinkResult OpenLinkTarget(const std::wstring& targetText) {
   const std::wstring target = TrimSpaces(targetText);
   const TargetKind kind = ClassifyTarget(target);
   if (IsFileSystemTarget(kind)) {
-    if (LaunchCommandLine(ExplorerSelectCommand(target))) return {OpenLinkOutcome::ExplorerStarted, kind};
+    if (LaunchExplorer(ExplorerSelectArguments(target))) return {OpenLinkOutcome::ExplorerStarted, kind};
     MessageBox(kOpenParentFailedMessage, MB_ICONEXCLAMATION | MB_OK);
     return {OpenLinkOutcome::ExplorerFailed, kind};
   }

@@ -60,7 +60,7 @@ void EmptyTheClipboard() {
   CloseClipboard();
 }
 
-std::wstring OpenCommand(const std::wstring& folder) { return L"explorer.exe \"" + folder + L"\""; }
+std::wstring OpenCommand(const std::wstring& folder) { return L"\"" + folder + L"\""; }
 
 TEST(ToolButtons, RaisedUnderThePointerPushedWhileHeldActingOnRelease) {
   MainWindowSession s;
@@ -78,7 +78,8 @@ TEST(ToolButtons, RaisedUnderThePointerPushedWhileHeldActingOnRelease) {
   Send(desktop, WM_LBUTTONUP);
   EXPECT_EQ(LookOf(s, 0), Look::Raised);
   ASSERT_EQ(launches.Requests().size(), 1u);
-  EXPECT_EQ(launches.Requests()[0].kind, LaunchRequest::CommandLine);
+  EXPECT_EQ(launches.Requests()[0].kind, LaunchRequest::Program);
+  EXPECT_EQ(launches.Requests()[0].program, GetWindowsFolder() + L"explorer.exe") << "never one the search path finds";
   EXPECT_EQ(launches.Requests()[0].text, OpenCommand(s.Window().Folders().desktop));
   Send(desktop, WM_MOUSELEAVE);
   EXPECT_EQ(LookOf(s, 0), Look::Flat);
@@ -171,7 +172,7 @@ TEST(ToolButtons, TargetButtonsNeedATargetAndPasteNeedsClipboardText) {
   EXPECT_EQ(RawClipboardText(), dir.Path());
   ClickTool(Tool(s, 7));
   ASSERT_EQ(launches.Requests().size(), 1u);
-  EXPECT_EQ(launches.Requests()[0].text, ExplorerSelectCommand(dir.Path()));
+  EXPECT_EQ(launches.Requests()[0].text, ExplorerSelectArguments(dir.Path()));
 
   // Paste replaces the target with the clipboard's first line.
   SetClipboardText(nullptr, L"http://例え.jp/a b\r\n二行目");

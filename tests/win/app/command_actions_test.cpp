@@ -74,7 +74,7 @@ class LinkActions : public ::testing::Test {
   }
   TempFolder dir_{L"lnk"};
   std::wstring target_ = dir_ / L"対象 file.txt";
-  std::wstring explorer_ = L"Explorer.exe /select,\"" + target_ + L"\"";
+  std::wstring explorer_ = L"/select,\"" + target_ + L"\"";
 };
 
 TEST_F(LinkActions, LnkOpensTheTargetsFolderOrSaysWhyNot) {
@@ -111,7 +111,7 @@ TEST_F(LinkActions, OpenLinkTargetAsksBeforeTheBrowserAndNamesABadTarget) {
   } cases[] = {
       {L" " + target_ + L" ", true, 0, O::ExplorerStarted, L"", 0, explorer_},
       {dir_.Path(), false, 0, O::ExplorerFailed, kOpenParentFailedMessage, MB_ICONEXCLAMATION,
-       L"Explorer.exe /select,\"" + dir_.Path() + L"\""},
+       L"/select,\"" + dir_.Path() + L"\""},
       {L"http://example.com/a", true, IDYES, O::BrowserOpened, question, MB_ICONQUESTION | MB_YESNO, L"http://example.com/a"},
       {L"http://example.com/a", true, IDNO, O::BrowserDeclined, question, MB_ICONQUESTION | MB_YESNO, L""},
       {dir_ / L"missing.txt", true, 0, O::InvalidTarget, kInvalidTargetMessage, MB_ICONEXCLAMATION, L""},

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <tlhelp32.h>
+
 #include "text/code_page.h"
+#include "text/text_rules.h"
+#include "win/handles.h"
+#include "win/launch.h"
 #include "win/program_info.h"
 #include "support/win/test_env.h"
 
@@ -82,6 +89,58 @@ TEST(ChooseIcon, TheSeamAnswersForThePerson) {
   EXPECT_EQ(path, L"C:\\icons.dll");
   EXPECT_EQ(index, 7);
   SetIconChooserResponder({});
+}
+
+// The processes this one started.
+std::vector<DWORD> ChildProcesses() {
+  std::vector<DWORD> children;
+  const win::FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = snapshot && Process32FirstW(snapshot.get(), &entry); more;
+       more = Process32NextW(snapshot.get(), &entry))
+    if (entry.th32ParentProcessID == GetCurrentProcessId()) children.push_back(entry.th32ProcessID);
+  return children;
+}
+
+// Explorer comes from the Windows folder, never from a copy planted beside the program or in the
+// current folder, where the search path would look first.
+TEST(LaunchExplorer, NeverStartsAPlantedCopy) {
+  const std::wstring planted = ProgramFolder() + L"explorer.exe";
+  ASSERT_EQ(GetPathKind(planted), PathKind::File) << "the planted copy is built beside the tests";
+  TempFolder dir(L"planted");
+  ASSERT_TRUE(CopyFileW(planted.c_str(), (dir / L"explorer.exe").c_str(), FALSE));
+  // A window first: the system's own desktop process, should it start for this one, is then
+  // already there and is not taken for the one the launch starts.
+  DestroyWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+  const std::vector<DWORD> before = ChildProcesses();
+  wchar_t previous[MAX_PATH * 2] = {};
+  GetCurrentDirectoryW(static_cast<DWORD>(std::size(previous)), previous);
+  ASSERT_TRUE(SetCurrentDirectoryW(dir.Path().c_str()));
+  const bool started = LaunchExplorer(L"\"" + dir.Path() + L"\"");
+  SetCurrentDirectoryW(previous);
+  ASSERT_TRUE(started);
+
+  std::wstring image;
+  for (int waited = 0; image.empty() && waited < 20000; waited += 20) {
+    for (const DWORD id : ChildProcesses()) {
+      if (std::find(before.begin(), before.end(), id) != before.end()) continue;
+      const win::FileHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, id));
+      wchar_t name[MAX_PATH * 2] = {};
+      DWORD size = static_cast<DWORD>(std::size(name));
+      if (!process || !QueryFullProcessImageNameW(process.get(), 0, name, &size)) continue;
+      if (!EndsWith(ToUpper(name), L"\\EXPLORER.EXE")) continue;
+      TerminateProcess(process.get(), 0);
+      image = ToUpper(name);
+      break;
+    }
+    if (image.empty()) Sleep(20);
+  }
+  // The Windows folder's explorer.exe, which Wine runs from its System folder.
+  EXPECT_TRUE(image == ToUpper(GetWindowsFolder() + L"explorer.exe") ||
+              image == ToUpper(GetSystemFolder() + L"explorer.exe"))
+      << testing::PrintToString(image);
+  EXPECT_EQ(ExplorerProgram(), GetWindowsFolder() + L"explorer.exe");
 }
 
 }  // namespace
