@@ -149,6 +149,45 @@ TEST_F(CreateCommand, OverwriteQuestionAnswers) {
   }
 }
 
+// Each question names the destination whose file it would replace, in the writing order.
+TEST_F(CreateCommand, TheOverwriteQuestionNamesEachDestination) {
+  TempFolder dir;
+  const std::wstring target = dir / L"t.txt";
+  ASSERT_TRUE(test::WriteFileBytes(target, "t"));
+  const std::wstring name = Unique(L"names");
+  MainWindowSession s;
+  const SpecialFolders& f = s.Window().Folders();
+  const struct {
+    DestinationKind kind;
+    std::wstring folder;
+    const wchar_t* named;
+  } destinations[] = {{DestinationKind::Desktop, f.desktop, L"「デスクトップ」"},
+                      {DestinationKind::StartMenu, dir / L"start", L"「スタートメニュー」"},
+                      {DestinationKind::Startup, f.startup, L"「スタートアップ」"},
+                      {DestinationKind::Sendto, f.sendTo, L"「送るメニュー」"},
+                      {DestinationKind::QuickLaunch, f.quickLaunch, L"「クイック起動」"},
+                      {DestinationKind::Free, dir / L"free", L"「任意の場所」"},
+                      {DestinationKind::Favorites, dir / L"fav", L"「お気に入り」"}};
+  std::vector<std::wstring> expected;
+  for (const auto& d : destinations) {
+    const int box = IDC_CHK_WHERE + static_cast<int>(d.kind);
+    if (!IsWindowEnabled(s.Control(box))) continue;  // a Quick Launch folder this system lacks
+    CreateDirectoryW(d.folder.c_str(), nullptr);
+    ASSERT_TRUE(test::WriteFileBytes(Later(d.folder + L"\\" + name + L".lnk"), "old"));
+    Tick(s, d.kind);
+    expected.push_back(std::wstring(d.named) + L"には同名のショートカットが既に存在します。\r\n\r\n上書きしますか？\r\n");
+  }
+  ASSERT_GE(expected.size(), 6u);
+  Type(s.Control(IDC_CMB_STARTMENUPATH), dir / L"start");
+  Type(s.Control(IDC_CMB_FREEPATH), dir / L"free");
+  Type(s.Control(IDC_CMB_FAVORITESPATH), dir / L"fav");
+  Fill(s, target, name);
+  ScriptedMessageBoxes boxes(std::deque<int>(expected.size(), IDNO));
+  Create(s);
+  ASSERT_EQ(boxes.Asks().size(), expected.size() + 1);
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(boxes.Asks()[i].text, expected[i]) << i;
+}
+
 TEST_F(CreateCommand, CancelAtTheSecondOverwriteKeepsTheFirstFileAndShowsNoSummary) {
   TempFolder dir;
   const std::wstring target = dir / L"t.txt";

@@ -93,6 +93,12 @@ TEST(CheckShortcutInfo, RulesInTheirFixedOrder) {
     EXPECT_EQ(check.classified, c.classified);
     EXPECT_EQ(check.kind, c.classified ? c.targetKind : TargetKind::Invalid);
   }
+  // Every one of the nine characters the message names is refused, alone in a typed name.
+  for (const wchar_t c : std::wstring_view(L"\\/:*?\"<>|")) {
+    const ShortcutInfoCheck check = CheckShortcutInfo(L"C:\\a.txt", std::wstring(L"a") + c + L"b",
+                                                      [](const std::wstring&) { return TargetKind::File; });
+    EXPECT_EQ(check.message, kForbiddenCharacterMessage) << static_cast<int>(c);
+  }
 }
 
 TEST(ShortcutPathLength, CountsAnsiBytesUpTo255) {
