@@ -178,4 +178,12 @@ KeyValues EncodeShortcutFolder(const ShortcutFolderStates& states) {
   return out;
 }
 
+ProfileWrites SettingsWrites(const Settings& settings, std::optional<WindowLeftTop> windowLeftTop,
+                             const ShortcutFolderStates& states) {
+  ProfileWrites out;
+  for (auto& [key, value] : EncodeGeneral(settings, windowLeftTop)) out.push_back({kGeneralSection, key, value});
+  for (auto& [key, value] : EncodeShortcutFolder(states)) out.push_back({kShortcutFolderSection, key, value});
+  return out;
+}
+
 }  // namespace pelmora

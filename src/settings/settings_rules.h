@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/profile_text.h"
 #include "settings/settings.h"
 
 namespace pelmora {
@@ -77,5 +78,8 @@ using KeyValues = std::vector<std::pair<std::wstring, std::wstring>>;
 // WindowLeft and WindowTop appear only when WindowPos is on and a position is given.
 KeyValues EncodeGeneral(const Settings& settings, std::optional<WindowLeftTop> windowLeftTop);
 KeyValues EncodeShortcutFolder(const ShortcutFolderStates& states);
+// What closing the main window writes: [GENERAL] in its order, then [ShortcutFolder].
+ProfileWrites SettingsWrites(const Settings& settings, std::optional<WindowLeftTop> windowLeftTop,
+                             const ShortcutFolderStates& states);
 
 }  // namespace pelmora
