@@ -1,11 +1,13 @@
 // Any settings file: lines of key=value in the ANSI code page decode without harm, and what is
-// decoded stays inside its allowed values.
+// decoded stays inside its allowed values; the file rewritten with a close's writes is a file
+// that the same writes leave as it is.
 #include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
 
 #include "text/code_page.h"
+#include "settings/profile_text.h"
 #include "settings/settings_rules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -38,5 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   pelmora::DecodeShortcutFolder(stored);
   pelmora::DecodeWindowsVersionCheck(stored);
   pelmora::EncodeGeneral(s, options.windowLeftTop);
+
+  pelmora::ProfileWrites writes = pelmora::SettingsWrites(s, options.windowLeftTop, pelmora::DecodeShortcutFolder(stored));
+  writes.push_back({L"RecentDir", L"Start1", s.GetMp3Format});
+  const pelmora::ProfileFileText file = pelmora::DecodeProfileFile(bytes);
+  const std::wstring once = pelmora::ApplyProfileWrites(file.text, writes);
+  if (pelmora::ApplyProfileWrites(once, writes) != once) __builtin_trap();
+  pelmora::EncodeProfileFile({once, file.encoding});
   return 0;
 }

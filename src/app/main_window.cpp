@@ -405,9 +405,12 @@ void MainWindow::Form_Unload() {
   ShortcutFolderStates boxes;
   boxes.AllUsers = IsChecked(IDC_CHK_ALLUSERS) ? 1 : 0;
   for (int i = 0; i < kDestinationCount; ++i) boxes.where[i] = IsChecked(IDC_CHK_WHERE + i) ? 1 : 0;
-  SaveSettings(settingsFilePath_, settings_, position, boxes);
+  // The options and the recent lists go into the file in one replace, so that another window
+  // closing at the same moment cannot leave half of each.
+  ProfileWrites recentFolders;
   for (const SubFolderControls& sub : kSubFolderControls)
-    SaveRecentFolders(recent_[static_cast<int>(sub.list)], settingsFilePath_);
+    AddRecentFolderWrites(recent_[static_cast<int>(sub.list)], recentFolders);
+  SaveSettings(settingsFilePath_, settings_, position, boxes, recentFolders);
   if (MessageBoxOwner() == hwnd_) SetMessageBoxOwner(nullptr);
   DestroyWindow(hwnd_);
   PostQuitMessage(0);

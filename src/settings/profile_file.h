@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/profile_text.h"
+
 namespace pelmora {
 
 // One section of a profile file, read whole in one call (a read per key would open the file
@@ -31,5 +33,13 @@ bool WriteProfileValue(const std::wstring& path, const std::wstring& section, co
                        const std::wstring& value);
 // Removes the key; no error when it is not there.
 bool DeleteProfileKey(const std::wstring& path, const std::wstring& section, const std::wstring& key);
+
+// Makes the writes as one whole: reads the file, builds its new text as the profile functions
+// would edit it (same bytes, same encoding), writes that to a file of its own in the same folder
+// and puts it in the file's place in one step. A reader sees the old file or the new one, never
+// part of each, and of two programs writing at the same moment the one that replaces last wins
+// whole. False when the file was left as it was (it could not be read, or the folder not
+// written); nothing is left behind then.
+bool UpdateProfileFile(const std::wstring& path, const ProfileWrites& writes);
 
 }  // namespace pelmora

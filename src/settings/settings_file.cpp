@@ -10,10 +10,6 @@ StoredValue ValuesOf(const ProfileSection& section) {
   return [&section](std::wstring_view key) { return section.Value(key); };
 }
 
-void WriteSection(const std::wstring& path, const wchar_t* section, const KeyValues& values) {
-  for (const auto& [key, value] : values) WriteProfileValue(path, section, key, value);
-}
-
 }  // namespace
 
 LoadedSettings LoadSettings(const std::wstring& path) {
@@ -23,7 +19,8 @@ LoadedSettings LoadSettings(const std::wstring& path) {
     GeneralOptions options = DecodeGeneral(ValuesOf(general));
     out.settings = std::move(options.settings);
     out.windowLeftTop = options.windowLeftTop;
-    if (options.dropGetTitle) DeleteProfileKey(path, kGeneralSection, L"GetTitle");
+    // Through the same whole-file replace as a save: another window may be closing just now.
+    if (options.dropGetTitle) UpdateProfileFile(path, {{kGeneralSection, L"GetTitle", std::nullopt}});
   }
   if (out.settings.CheckLocation == 1) {
     const ProfileSection boxes(path, kShortcutFolderSection);
@@ -35,9 +32,11 @@ LoadedSettings LoadSettings(const std::wstring& path) {
 }
 
 void SaveSettings(const std::wstring& path, const Settings& settings,
-                  std::optional<WindowLeftTop> windowLeftTop, const ShortcutFolderStates& boxStates) {
-  WriteSection(path, kGeneralSection, EncodeGeneral(settings, windowLeftTop));
-  WriteSection(path, kShortcutFolderSection, EncodeShortcutFolder(boxStates));
+                  std::optional<WindowLeftTop> windowLeftTop, const ShortcutFolderStates& boxStates,
+                  const ProfileWrites& alsoWrite) {
+  ProfileWrites writes = SettingsWrites(settings, windowLeftTop, boxStates);
+  writes.insert(writes.end(), alsoWrite.begin(), alsoWrite.end());
+  UpdateProfileFile(path, writes);
 }
 
 }  // namespace pelmora

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "settings/profile_text.h"
 #include "settings/settings.h"
 #include "settings/settings_rules.h"
 
@@ -24,9 +25,12 @@ struct LoadedSettings {
 LoadedSettings LoadSettings(const std::wstring& path);
 
 // Writes [GENERAL] in its fixed order (WindowLeft/WindowTop only while WindowPos is on and a
-// position is given; otherwise the stored ones stay) and all eight [ShortcutFolder] keys.
-// Write failures are not reported: the options are then simply not kept.
+// position is given; otherwise the stored ones stay), all eight [ShortcutFolder] keys and then
+// `alsoWrite` (the other sections a closing window keeps), all in one replace of the whole file:
+// two windows closing at the same moment leave the file of one of them, never a mix. Unknown
+// keys and sections stay. Write failures are not reported: the options are then simply not kept.
 void SaveSettings(const std::wstring& path, const Settings& settings,
-                  std::optional<WindowLeftTop> windowLeftTop, const ShortcutFolderStates& boxStates);
+                  std::optional<WindowLeftTop> windowLeftTop, const ShortcutFolderStates& boxStates,
+                  const ProfileWrites& alsoWrite = {});
 
 }  // namespace pelmora

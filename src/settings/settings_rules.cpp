@@ -5,6 +5,7 @@
 
 #include "text/ansi_limit.h"
 #include "text/text_rules.h"
+#include "text/utf7.h"
 
 namespace pelmora {
 
@@ -86,6 +87,33 @@ std::optional<std::wstring> SectionValue(std::wstring_view sectionText, std::wst
     start = end + 1;
   }
   return std::nullopt;
+}
+
+std::wstring AnsiCopySection(std::wstring_view section) { return std::wstring(section) + L".A"; }
+std::wstring UnicodeSection(std::wstring_view section) { return std::wstring(section) + L".W"; }
+
+ProfileWrites UnicodeFormWrites(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+  const std::wstring k(key);
+  // A form left from an earlier value would win over the new ANSI line.
+  if (AnsiKeepsText(value))
+    return {{AnsiCopySection(section), k, std::nullopt}, {UnicodeSection(section), k, std::nullopt}};
+  const std::string utf7 = EncodeUtf7(value);
+  return {{AnsiCopySection(section), k, std::wstring(value)},
+          {UnicodeSection(section), k, std::wstring(utf7.begin(), utf7.end())}};
+}
+
+std::wstring ValueKeptWhole(const std::optional<std::wstring>& ansiLine, const std::optional<std::wstring>& ansiCopy,
+                            const std::optional<std::wstring>& unicode) {
+  const auto sevenBit = [](const std::wstring& text) {
+    for (const wchar_t c : text)
+      if (static_cast<unsigned>(c) > 0x7F) return false;
+    return true;
+  };
+  if (unicode && sevenBit(*unicode) && (!ansiCopy || ansiCopy == ansiLine)) {
+    const std::wstring decoded = TrimAtNul(DecodeUtf7(std::string(unicode->begin(), unicode->end())));
+    if (!decoded.empty()) return decoded;
+  }
+  return ansiLine ? TrimAtNul(LimitToAnsiBytes(*ansiLine, kProfileTextBytes)) : std::wstring();
 }
 
 int ProfileNumber(std::wstring_view value) {
@@ -175,6 +203,14 @@ KeyValues EncodeShortcutFolder(const ShortcutFolderStates& states) {
   out.emplace_back(L"AllUsers", std::to_wstring(states.AllUsers));
   for (std::size_t i = 0; i < kShortcutFolderKeys.size(); ++i)
     out.emplace_back(kShortcutFolderKeys[i], std::to_wstring(states.where[i]));
+  return out;
+}
+
+ProfileWrites SettingsWrites(const Settings& settings, std::optional<WindowLeftTop> windowLeftTop,
+                             const ShortcutFolderStates& states) {
+  ProfileWrites out;
+  for (auto& [key, value] : EncodeGeneral(settings, windowLeftTop)) out.push_back({kGeneralSection, key, value});
+  for (auto& [key, value] : EncodeShortcutFolder(states)) out.push_back({kShortcutFolderSection, key, value});
   return out;
 }
 

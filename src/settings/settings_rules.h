@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/profile_text.h"
 #include "settings/settings.h"
 
 namespace pelmora {
@@ -53,6 +54,20 @@ int OffByDefault(std::optional<int> stored);
 // quotes removed. Not cut to any length. nullopt when no line has the key.
 std::optional<std::wstring> SectionValue(std::wstring_view sectionText, std::wstring_view key);
 
+// A value the ANSI code page would spoil is kept whole beside its ANSI line, as Windows keeps
+// internet shortcuts: section.A repeats the ANSI line as it was written (so that a later hand
+// edit of that line is noticed) and section.W holds the value in UTF-7, which any INI reader
+// keeps. The writes that keep this form for `value`, or remove one left from before when the
+// ANSI line holds the value whole.
+ProfileWrites UnicodeFormWrites(std::wstring_view section, std::wstring_view key, std::wstring_view value);
+std::wstring AnsiCopySection(std::wstring_view section);
+std::wstring UnicodeSection(std::wstring_view section);
+// The value read back from the three sections: the Unicode form when it is there, is 7-bit text
+// and the ANSI line is still the one written with it; else the ANSI line, cut to what the
+// profile functions read of it (empty when absent).
+std::wstring ValueKeptWhole(const std::optional<std::wstring>& ansiLine, const std::optional<std::wstring>& ansiCopy,
+                            const std::optional<std::wstring>& unicode);
+
 // The stored text of a key of one section, as the profile functions give it; nullopt when
 // the key is absent.
 using StoredValue = std::function<std::optional<std::wstring>(std::wstring_view key)>;
@@ -77,5 +92,8 @@ using KeyValues = std::vector<std::pair<std::wstring, std::wstring>>;
 // WindowLeft and WindowTop appear only when WindowPos is on and a position is given.
 KeyValues EncodeGeneral(const Settings& settings, std::optional<WindowLeftTop> windowLeftTop);
 KeyValues EncodeShortcutFolder(const ShortcutFolderStates& states);
+// What closing the main window writes: [GENERAL] in its order, then [ShortcutFolder].
+ProfileWrites SettingsWrites(const Settings& settings, std::optional<WindowLeftTop> windowLeftTop,
+                             const ShortcutFolderStates& states);
 
 }  // namespace pelmora

@@ -1,4 +1,5 @@
 pelmora_portable(
+  profile_text.cpp
   settings_rules.cpp
   url_table_rules.cpp
 )

@@ -8,6 +8,7 @@
 #include "win/registry.h"
 #include "win/system.h"
 #include "settings/profile_file.h"
+#include "settings/settings_rules.h"
 
 namespace pelmora {
 
@@ -110,12 +111,22 @@ RemoveExtensionResult RemoveExtensionMenu(const std::wstring& extension) {
 }
 
 std::vector<std::wstring> LoadExtensionList(const std::wstring& settingsFilePath) {
-  const ProfileSection section(settingsFilePath, kSystemSection);
-  return SplitExtensionList(section.Value(kExtensionListKey).value_or(L""));
+  const ProfileSection ansiLine(settingsFilePath, kSystemSection);
+  const ProfileSection ansiCopy(settingsFilePath, AnsiCopySection(kSystemSection));
+  const ProfileSection unicode(settingsFilePath, UnicodeSection(kSystemSection));
+  return SplitExtensionList(ValueKeptWhole(ansiLine.Value(kExtensionListKey), ansiCopy.Value(kExtensionListKey),
+                                           unicode.Value(kExtensionListKey)));
 }
 
 void SaveExtensionList(const std::wstring& settingsFilePath, const std::vector<std::wstring>& entries) {
-  WriteProfileValue(settingsFilePath, kSystemSection, kExtensionListKey, JoinExtensionList(entries));
+  // An extension outside the ANSI code page keeps its Unicode form beside the list, or it would
+  // no longer name its registry key when the dialog opens again. One replace of the whole file:
+  // a main window may be closing at the same moment.
+  const std::wstring joined = JoinExtensionList(entries);
+  ProfileWrites writes{{kSystemSection, kExtensionListKey, joined}};
+  for (ProfileWrite& write : UnicodeFormWrites(kSystemSection, kExtensionListKey, joined))
+    writes.push_back(std::move(write));
+  UpdateProfileFile(settingsFilePath, writes);
 }
 
 ExtensionList LoadRegisteredExtensions(const std::wstring& settingsFilePath) {

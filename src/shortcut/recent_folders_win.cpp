@@ -49,12 +49,9 @@ void LoadRecentFolders(RecentFolderList& list, HWND combo, const std::wstring& s
   SetWindowTextW(combo, list.Entries().front().c_str());
 }
 
-void SaveRecentFolders(const RecentFolderList& list, const std::wstring& settingsFile) {
-  if (settingsFile.empty()) return;
-  // The profile functions write a new file in the ANSI code page and keep an existing one in its
-  // own encoding, so the settings file stays ANSI.
+void AddRecentFolderWrites(const RecentFolderList& list, ProfileWrites& writes) {
   list.Save([&](const std::wstring& key, const std::wstring& value) {
-    WritePrivateProfileStringW(kRecentFolderSection, key.c_str(), value.c_str(), settingsFile.c_str());
+    writes.push_back({kRecentFolderSection, key, value});
   });
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "settings/profile_text.h"
 #include "shortcut/recent_folders.h"
 
 namespace pelmora {
@@ -13,9 +14,9 @@ namespace pelmora {
 // its drop-down part and shows the first entry.
 void LoadRecentFolders(RecentFolderList& list, HWND combo, const std::wstring& settingsFile);
 
-// At unload: writes all ten keys of the list (empty beyond its length). The settings file stays
-// in the ANSI code page.
-void SaveRecentFolders(const RecentFolderList& list, const std::wstring& settingsFile);
+// At unload: the writes of all ten keys of the list (empty beyond its length), which the main
+// window makes in the same replace of the settings file as the options.
+void AddRecentFolderWrites(const RecentFolderList& list, ProfileWrites& writes);
 
 // After a shortcut was written into the combo's folder: puts the combo's trimmed text first in
 // the list, refills the combo from the list and leaves that text in it.

@@ -119,7 +119,7 @@ class OptionDialogTest : public testing::Test {
              L"*\\shell\\Pelmora", L"Directory\\shell\\Pelmora", L"lnkfile\\shell\\Pelmora", L"lnkfile\\shell\\Pelmora2",
           L"inifile\\shell\\Pelmora", L"." + Ext(L"zzq"), L"Zzq" + kPid + L"File", L"." + Ext(L"zza"),
           L"." + Ext(L"zzb"), L"." + Ext(L"zzc"), L"Zza" + kPid + L"File", L"Zzb" + kPid + L"File",
-          L"Zzc" + kPid + L"File", L"PelmoraSame" + kPid})
+          L"Zzc" + kPid + L"File", L"PelmoraSame" + kPid, L"." + Ext(L"café"), L"Café" + kPid + L"File"})
       RegDeleteTreeW(HKEY_CURRENT_USER, (kClasses + key).c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, kIeKey.c_str());
   }
@@ -459,6 +459,29 @@ TEST_F(OptionDialogTest, AddingExtensionsOfKnownAndUnknownTypes) {
   EXPECT_EQ(RemoveExtensionMenu(L"lnk"), RemoveExtensionResult::Removed);
   EXPECT_FALSE(ShapeOf(kClasses + L"lnkfile\\shell\\Pelmora2"));
   EXPECT_EQ(UserText(kClasses + L"lnkfile\\shell\\Pelmora"), L"リンク先を開く(&L)");
+}
+
+// An extension the ANSI code page cannot hold still names its registry key when the dialog
+// opens again, so that it can be taken out.
+TEST_F(OptionDialogTest, AnExtensionOutsideTheAnsiCodePageCanBeRemovedLater) {
+  const std::wstring cafe = Ext(L"café"), menu = kClasses + L"Café" + kPid + L"File\\shell\\Pelmora";
+  ScriptedMessageBoxes boxes({IDYES, IDYES});
+  Run([&](HWND d) {
+    test::Type(GetDlgItem(d, IDC_TXT_EXT), cafe);
+    Click(GetDlgItem(d, IDC_BTN_ADD));
+    Click(GetDlgItem(d, IDOK));
+  });
+  EXPECT_EQ(UserText(menu), L"ペルモラ(&S)");
+  Run([&](HWND d) {
+    EXPECT_EQ(ListEntries(GetDlgItem(d, IDC_LST_EXT)), std::vector<std::wstring>{ExtUpper(L"café")});
+    SelectEntry(d, 0);
+    Click(GetDlgItem(d, IDC_BTN_DEL));
+    EXPECT_TRUE(ListEntries(GetDlgItem(d, IDC_LST_EXT)).empty());
+    Click(GetDlgItem(d, IDCANCEL));
+  });
+  EXPECT_EQ(boxes.Asks().size(), 2u);
+  EXPECT_FALSE(ShapeOf(menu));
+  EXPECT_EQ(StoredExtensions(), L"");
 }
 
 TEST_F(OptionDialogTest, AnExtensionOfARegisteredTypeIsNotRegisteredAgain) {

@@ -62,6 +62,20 @@ TEST(DecodeGeneral, TextsAreTrimmedAndLimitedTo511Bytes) {
   EXPECT_EQ(EncodeGeneral(Settings{.GetMp3Format = L"   "}, std::nullopt)[14].second, L"");  // blanks are stored empty
 }
 
+// A remembered box is ticked again only by a stored 1: All Users as much as the destinations.
+TEST(DecodeShortcutFolder, OnlyAStoredOneTicksABox) {
+  const std::pair<std::optional<std::wstring>, int> cases[] = {
+      {L"1", 1}, {L"01", 1}, {L"2", 0}, {L"-1", 0}, {L"yes", 0}, {L"", 0}, {std::nullopt, 0},
+  };
+  for (const auto& [stored, ticked] : cases) {
+    std::map<std::wstring, std::wstring> file;
+    if (stored) file = {{L"AllUsers", *stored}, {L"Favorites", *stored}};
+    const ShortcutFolderStates states = DecodeShortcutFolder(Section(file));
+    EXPECT_EQ(states.AllUsers, ticked) << testing::PrintToString(stored);
+    EXPECT_EQ(states.where[6], ticked) << testing::PrintToString(stored);
+  }
+}
+
 std::vector<std::wstring> KeysOf(const KeyValues& values) {
   std::vector<std::wstring> keys;
   for (const auto& [key, value] : values) keys.push_back(key);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/profile_file.h"
 #include "support/win/test_env.h"
 
 namespace pelmora {
@@ -75,7 +76,9 @@ TEST(RecentFoldersWin, LoadRememberAndSaveThroughAnAnsiSettingsFile) {
 
   // Saving keeps the other keys and the ANSI encoding, and writes all ten positions.
   list.Remember(L"E:\\ニュース");
-  SaveRecentFolders(list, ini);
+  ProfileWrites writes;
+  AddRecentFolderWrites(list, writes);
+  ASSERT_TRUE(UpdateProfileFile(ini, writes));
   const std::string bytes = test::ReadFileBytes(ini);
   EXPECT_EQ(bytes.find('\0'), std::string::npos) << "no UTF-16";
   EXPECT_NE(bytes.find("NoMessage=1\r\n"), std::string::npos);
@@ -85,8 +88,8 @@ TEST(RecentFoldersWin, LoadRememberAndSaveThroughAnAnsiSettingsFile) {
   LoadRecentFolders(loaded, nullptr, ini);
   EXPECT_EQ(loaded.Entries(), list.Entries());
 
-  // A settings file the profile functions create themselves is ANSI too.
-  SaveRecentFolders(list, dir / L"new.ini");
+  // A settings file made anew is ANSI too.
+  ASSERT_TRUE(UpdateProfileFile(dir / L"new.ini", writes));
   EXPECT_EQ(test::ReadFileBytes(dir / L"new.ini").substr(0, 27), "[RecentDir]\r\nStart1=E:\\\x83\x6A\x83\x85");
 }
 
