@@ -6,8 +6,6 @@
 #include <mutex>
 #include <vector>
 
-#include "naming/target_readers.h"
-#include "naming/web_title_files.h"
 #include "win/handles.h"
 #include "win/system.h"
 
@@ -203,17 +201,6 @@ std::size_t DownloadPageHead(const std::wstring& url, const FetchLimits& limits,
   download.Wait(limits.connectTimeOutMs + limits.receiveTimeOutMs + 5000);
   bytes = download.Bytes();
   return bytes.size();
-}
-
-std::wstring TitleOfDownloadedPage(const std::string& bytes, std::size_t htmlBuffer) {
-  if (bytes.empty()) return {};
-  const std::wstring path = TempFilePath(kDownloadTempName);
-  if (path.empty()) return {};
-  DeleteIfFile(path);
-  std::wstring title;
-  if (WriteWholeFile(path, bytes)) title = ReadHtmlTitle(path, htmlBuffer);
-  DeleteIfFile(path);
-  return title;
 }
 
 }  // namespace pelmora

@@ -45,8 +45,4 @@ class PageDownload {
 // count of bytes received, 0 on failure (`bytes` then empty).
 std::size_t DownloadPageHead(const std::wstring& url, const FetchLimits& limits, std::string& bytes);
 
-// The title in a downloaded page head, read through the temporary download file as a page
-// file would be; empty when there is none.
-std::wstring TitleOfDownloadedPage(const std::string& bytes, std::size_t htmlBuffer);
-
 }  // namespace pelmora

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "encoded_pages.h"
-#include "naming/target_readers.h"
+#include "naming/html_title.h"
 #include "naming/web_title.h"
 #include "reader_test.h"
 #include "support/win/http_test_server.h"
@@ -18,7 +18,7 @@ class WebTitle : public test::ReaderTest {
   std::wstring FetchWebTitle(const std::wstring& url, const FetchLimits& limits) {
     std::string bytes;
     DownloadPageHead(url, limits, bytes);
-    return TitleOfDownloadedPage(bytes, limits.htmlBuffer);
+    return TitleFromPageBytes(bytes, limits.htmlBuffer);
   }
   void SetUp() override {
     ReaderTest::SetUp();
@@ -105,19 +105,6 @@ TEST_F(WebTitle, NothingToFetchGivesNoTitle) {
   EXPECT_EQ(DownloadPageHead(down, Limits(), bytes), 0u);
   EXPECT_TRUE(bytes.empty());
   EXPECT_EQ(FetchWebTitle(down, Limits()), L"");
-}
-
-TEST_F(WebTitle, TemporaryFilesAreRemovedAndAFolderOfTheirNameKept) {
-  HttpTestServer server(Behaviour::Serve, test::PageWithTitle("Kept"));
-  EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), L"Kept");
-  EXPECT_FALSE(test::FileExists(Temp(L"~pelm1.tmp")));
-  EXPECT_FALSE(test::FileExists(Temp(L"~pelm.tmp")));
-
-  // A folder where the download goes: the download cannot be kept, so there is no title.
-  ASSERT_TRUE(CreateDirectoryW(Temp(L"~pelm1.tmp").c_str(), nullptr));
-  EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), L"");
-  EXPECT_EQ(GetFileAttributesW(Temp(L"~pelm1.tmp").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
-            static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
 }  // namespace
