@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "encoded_pages.h"
 #include "naming/html_title.h"
 #include "naming/web_title.h"
@@ -105,6 +107,27 @@ TEST_F(WebTitle, NothingToFetchGivesNoTitle) {
   EXPECT_EQ(DownloadPageHead(down, Limits(), bytes), 0u);
   EXPECT_TRUE(bytes.empty());
   EXPECT_EQ(FetchWebTitle(down, Limits()), L"");
+}
+
+TEST_F(WebTitle, AFetchGivenUpLeavesTheNextOneItsOwnPage) {
+  // The window gives a fetch up and starts the next at once, while the first one's thread is
+  // still in a call on the server: whatever that thread does next, the new fetch reads only
+  // its own page.
+  settings_.ConnectTimeOut = 30;
+  settings_.ReceiveTimeOut = 30;
+  HttpTestServer server(Behaviour::SlowPages);
+  ASSERT_TRUE(server.Started());
+  const FetchLimits limits = Limits();
+  for (unsigned round = 0; round < 200; ++round) {
+    SCOPED_TRACE(round);
+    const std::wstring n = std::to_wstring(round);
+    auto given = std::make_unique<PageDownload>(server.Url(L"/given-up/" + n), limits);
+    ASSERT_TRUE(server.WaitForRequests(2 * round + 1, 30000));
+    given.reset();
+    const PageDownload next(server.Url(L"/next/" + n), limits);
+    ASSERT_TRUE(next.Wait(60000));
+    ASSERT_EQ(TitleFromPageBytes(next.Bytes(), limits.htmlBuffer), L"/next/" + n);
+  }
 }
 
 }  // namespace
