@@ -130,5 +130,18 @@ TEST_F(WebTitle, AFetchGivenUpLeavesTheNextOneItsOwnPage) {
   }
 }
 
+TEST_F(WebTitle, EachTimeOutIsSetAsItsOwnOption) {
+  const FetchLimits limits{2048, 3000, 7000};
+  const InternetHandle session = OpenFetchSession(limits);
+  ASSERT_TRUE(session);
+  DWORD ms = 0, size = sizeof(ms);
+  ASSERT_TRUE(InternetQueryOptionW(session.get(), INTERNET_OPTION_CONNECT_TIMEOUT, &ms, &size));
+  EXPECT_EQ(ms, 3000u);
+  size = sizeof(ms);
+  if (!InternetQueryOptionW(session.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, &ms, &size))
+    GTEST_SKIP() << "this WinINet keeps no receive time-out on a session handle (Wine)";
+  EXPECT_EQ(ms, 7000u);
+}
+
 }  // namespace
 }  // namespace pelmora
