@@ -175,7 +175,7 @@ void MainWindow::StartTitleFetch(const std::wstring& url) {
 
 void MainWindow::StopTitleFetch() {
   if (!download_) return;
-  download_.reset();  // gives it up: its handles close now, and it posts nothing more
+  download_.reset();  // gives it up: it posts nothing more, and its thread lets go on its own
   UpdateCreateButton();
 }
 

@@ -1,8 +1,8 @@
 #include "naming/derive_name.h"
 
+#include "naming/html_title.h"
 #include "naming/target_readers.h"
 #include "naming/volume_label.h"
-#include "naming/web_title.h"
 #include "shortcut/name_rules.h"
 #include "text/text_rules.h"
 
@@ -51,7 +51,7 @@ NameProposal DeriveShortcutName(const std::wstring& target, TargetKind kind, con
 }
 
 std::wstring NameFromFetchedPage(const std::string& bytes, const Settings& settings) {
-  const std::wstring title = TitleOfDownloadedPage(bytes, FetchLimitsOf(settings).htmlBuffer);
+  const std::wstring title = TitleFromPageBytes(bytes, FetchLimitsOf(settings).htmlBuffer);
   return title.empty() ? std::wstring(kTitleFetchFailedText) : ProposedFileName(title);
 }
 

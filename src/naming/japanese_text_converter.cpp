@@ -495,13 +495,4 @@ std::wstring DecodeJapaneseText(std::string_view bytes, JapaneseEncoding encodin
   return DecodeShiftJis(bytes);
 }
 
-std::string ConvertToShiftJis(std::string_view bytes, JapaneseEncoding encoding) {
-  if (encoding == JapaneseEncoding::Ascii || encoding == JapaneseEncoding::ShiftJis) return std::string(bytes);
-  return EncodeCodePage(kShiftJis, DecodeJapaneseText(bytes, encoding));
-}
-
-std::string ConvertToShiftJis(std::string_view bytes) {
-  return ConvertToShiftJis(bytes, DetectJapaneseEncoding(bytes));
-}
-
 }  // namespace pelmora

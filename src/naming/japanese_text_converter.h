@@ -1,5 +1,5 @@
 // The program's own reader of Japanese text: it recognises the common encodings of Japanese web
-// pages, decodes them to program text, and makes the Shift-JIS copy of a page.
+// pages and decodes them to program text.
 #pragma once
 #include <string>
 #include <string_view>
@@ -19,10 +19,5 @@ JapaneseEncoding DetectJapaneseEncoding(std::string_view bytes);
 // character becomes U+FFFD; a character cut off by the end of the bytes is left out, so the
 // head of a page never ends in garbage.
 std::wstring DecodeJapaneseText(std::string_view bytes, JapaneseEncoding encoding);
-
-// The text in Shift-JIS (code page 932); characters without a Shift-JIS form become "?".
-// Shift-JIS and plain ASCII come back as they are. Every output is at most as long as its input.
-std::string ConvertToShiftJis(std::string_view bytes);
-std::string ConvertToShiftJis(std::string_view bytes, JapaneseEncoding encoding);
 
 }  // namespace pelmora

@@ -5,7 +5,6 @@ pelmora_portable(
   html_title.cpp
   icon_location.cpp
   id3_tags.cpp
-  japanese_text.cpp
   japanese_text_charset.cpp
   japanese_text_converter.cpp
   japanese_text_units.cpp
@@ -18,12 +17,10 @@ pelmora_windows(
   derive_name.cpp
   html_title_file.cpp
   icon_preview.cpp
-  japanese_text_file.cpp
   long_path.cpp
   mp3_name_reader.cpp
   mp3_tag_file.cpp
   version_names.cpp
   volume_label.cpp
   web_title.cpp
-  web_title_files.cpp
 )

@@ -1,22 +1,15 @@
 #include "naming/web_title.h"
 
-#include <wininet.h>
-
-#include <algorithm>
 #include <mutex>
-#include <vector>
 
-#include "naming/target_readers.h"
-#include "naming/web_title_files.h"
-#include "win/handles.h"
 #include "win/system.h"
 
 namespace pelmora {
 
-// What the caller's thread and the threads of one download share.
+// What the caller's thread and the threads of one download share. Each thread holds it as long
+// as it runs, so nothing is freed under a thread the window no longer waits for.
 struct DownloadState {
   std::wstring url;
-  std::wstring agent;
   FetchLimits limits{};
   HWND notify = nullptr;
   UINT message = 0;
@@ -25,27 +18,30 @@ struct DownloadState {
 
   std::mutex mutex;  // guards what follows
   std::string bytes;
-  std::vector<HINTERNET> open;  // handles the download holds open
-  bool closed = false;           // by the caller or by the deadline: no more calls
-  bool givenUp = false;          // by the caller: no message either
-  bool ended = false;            // the end was told (event set, message posted)
+  bool stopped = false;  // given up or ended: the download keeps nothing more and goes
+  bool givenUp = false;  // by the caller: no message either
+  bool ended = false;    // the end was told (event set, message posted)
 
-  // Closes every handle the download holds: a call blocked on one of them returns at once.
-  // Must be called with `mutex` held.
-  void CloseAll() {
-    closed = true;
-    for (HINTERNET h : open) InternetCloseHandle(h);
-    open.clear();
+  bool Stopped() {
+    std::lock_guard<std::mutex> lock(mutex);
+    return stopped;
+  }
+  // Adds what a read delivered; false when the download is to go.
+  bool Keep(const char* data, std::size_t size) {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (stopped) return false;
+    bytes.append(data, size);
+    return true;
   }
   void GiveUp() {
     std::lock_guard<std::mutex> lock(mutex);
     givenUp = true;
-    CloseAll();
+    stopped = true;
   }
   // Tells the end once: the bytes are final from here on.
   void End() {
     std::lock_guard<std::mutex> lock(mutex);
-    closed = true;
+    stopped = true;
     if (ended) return;
     ended = true;
     SetEvent(done.get());
@@ -57,65 +53,20 @@ namespace {
 
 constexpr DWORD kReadChunk = 1024;
 
-// An internet handle of the download thread. It is closed here unless the caller has closed it
-// already (by giving the download up); before each use the thread asks whether it still holds it.
-class InternetHandle {
- public:
-  InternetHandle(DownloadState& state, HINTERNET handle) : state_(state) {
-    std::lock_guard<std::mutex> lock(state_.mutex);
-    if (!handle) return;
-    if (state_.closed) {
-      InternetCloseHandle(handle);
-      return;
-    }
-    handle_ = handle;
-    state_.open.push_back(handle);
-  }
-  ~InternetHandle() {
-    std::lock_guard<std::mutex> lock(state_.mutex);
-    const auto held = std::find(state_.open.begin(), state_.open.end(), handle_);
-    if (handle_ && held != state_.open.end()) {
-      InternetCloseHandle(handle_);
-      state_.open.erase(held);
-    }
-  }
-  InternetHandle(const InternetHandle&) = delete;
-  InternetHandle& operator=(const InternetHandle&) = delete;
-
-  // The handle while the download still holds it; null once it was given up.
-  HINTERNET Held() const {
-    std::lock_guard<std::mutex> lock(state_.mutex);
-    const bool held = std::find(state_.open.begin(), state_.open.end(), handle_) != state_.open.end();
-    return held ? handle_ : nullptr;
-  }
-
- private:
-  DownloadState& state_;
-  HINTERNET handle_ = nullptr;
-};
-
+// Runs on the download thread alone, which opens and closes every handle here. A step that
+// finds the download stopped goes at once; the handles close on the way out, request first.
 void Download(DownloadState& d) {
-  const InternetHandle session(d, InternetOpenW(d.agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-  const HINTERNET s = session.Held();
-  if (!s) return;
-  DWORD connectMs = d.limits.connectTimeOutMs;
-  DWORD receiveMs = d.limits.receiveTimeOutMs;
-  InternetSetOptionW(s, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof(connectMs));
-  InternetSetOptionW(s, INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveMs, sizeof(receiveMs));
-  const InternetHandle request(d, InternetOpenUrlW(s, d.url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
+  const InternetHandle session = OpenFetchSession(d.limits);
+  if (!session || d.Stopped()) return;
+  const InternetHandle request(InternetOpenUrlW(session.get(), d.url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
+  if (!request) return;
   std::size_t total = 0;
   char chunk[kReadChunk];
   for (;;) {
-    const HINTERNET r = request.Held();
-    if (!r) return;
     DWORD got = 0;
-    const BOOL ok = InternetReadFile(r, chunk, kReadChunk, &got);
+    const BOOL ok = InternetReadFile(request.get(), chunk, kReadChunk, &got);
     if (got > kReadChunk) got = 0;
-    {
-      std::lock_guard<std::mutex> lock(d.mutex);
-      if (d.closed) return;
-      d.bytes.append(chunk, got);
-    }
+    if (!d.Keep(chunk, got)) return;
     total += got;
     if (!DownloadContinues(ok, got, total, d.limits.htmlBuffer)) return;
   }
@@ -134,18 +85,12 @@ DWORD WINAPI DownloadThread(void* parameter) {
 }
 
 // Ends the download when its time-outs together have passed: what arrived so far is the result,
-// and the window hears of it now, even where a closed handle does not end the blocked call.
+// and the window hears of it now, while the download thread may still be blocked on the server.
 DWORD WINAPI DeadlineThread(void* parameter) {
   std::unique_ptr<std::shared_ptr<DownloadState>> owner(static_cast<std::shared_ptr<DownloadState>*>(parameter));
   DownloadState& d = **owner;
   const DWORD deadline = d.limits.connectTimeOutMs + d.limits.receiveTimeOutMs;
-  if (WaitForSingleObject(d.done.get(), deadline) == WAIT_TIMEOUT) {
-    {
-      std::lock_guard<std::mutex> lock(d.mutex);
-      d.CloseAll();
-    }
-    d.End();
-  }
+  if (WaitForSingleObject(d.done.get(), deadline) == WAIT_TIMEOUT) d.End();
   return 0;
 }
 
@@ -158,11 +103,20 @@ bool StartThread(LPTHREAD_START_ROUTINE routine, const std::shared_ptr<DownloadS
 
 }  // namespace
 
+InternetHandle OpenFetchSession(const FetchLimits& limits) {
+  InternetHandle session(InternetOpenW(ProgramBaseName().c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+  if (!session) return session;
+  DWORD connectMs = limits.connectTimeOutMs;
+  DWORD receiveMs = limits.receiveTimeOutMs;
+  InternetSetOptionW(session.get(), INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof(connectMs));
+  InternetSetOptionW(session.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveMs, sizeof(receiveMs));
+  return session;
+}
+
 PageDownload::PageDownload(const std::wstring& url, const FetchLimits& limits, HWND notify, UINT message,
                            WPARAM id)
     : state_(std::make_shared<DownloadState>()) {
   state_->url = UrlWithoutFragment(url);  // the fragment is never sent
-  state_->agent = ProgramBaseName();
   state_->limits = limits;
   state_->notify = notify;
   state_->message = message;
@@ -203,17 +157,6 @@ std::size_t DownloadPageHead(const std::wstring& url, const FetchLimits& limits,
   download.Wait(limits.connectTimeOutMs + limits.receiveTimeOutMs + 5000);
   bytes = download.Bytes();
   return bytes.size();
-}
-
-std::wstring TitleOfDownloadedPage(const std::string& bytes, std::size_t htmlBuffer) {
-  if (bytes.empty()) return {};
-  const std::wstring path = TempFilePath(kDownloadTempName);
-  if (path.empty()) return {};
-  DeleteIfFile(path);
-  std::wstring title;
-  if (WriteWholeFile(path, bytes)) title = ReadHtmlTitle(path, htmlBuffer);
-  DeleteIfFile(path);
-  return title;
 }
 
 }  // namespace pelmora

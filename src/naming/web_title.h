@@ -2,21 +2,32 @@
 // that asked keeps running and can give the fetch up at any moment.
 #pragma once
 #include <windows.h>
+#include <wininet.h>
 
 #include <cstddef>
 #include <memory>
 #include <string>
 
 #include "naming/web_title_rules.h"
+#include "win/handles.h"
 
 namespace pelmora {
 
+inline void CloseInternetHandle(HINTERNET handle) { InternetCloseHandle(handle); }
+// An internet handle, closed by whoever holds it when it goes.
+using InternetHandle = win::Owned<HINTERNET, CloseInternetHandle>;
+
+// The WinINet session a fetch talks through: named after the program, with the connect and
+// the receive time-out of `limits` each set as its own option. Empty when WinINet fails.
+InternetHandle OpenFetchSession(const FetchLimits& limits);
+
 struct DownloadState;
 
-// One download of a page's head (the URL without its fragment): at most the buffer size of `limits` plus one read of 1024
-// bytes, and never longer than its connect and receive time-outs together. The thread that
-// talks to the server alone owns its internet handles; giving up closes them from the caller's
-// thread, which ends a call blocked on the server at once.
+// One download of a page's head (the URL without its fragment): at most the buffer size of
+// `limits` plus one read of 1024 bytes. The thread that talks to the server owns its internet
+// handles from open to close; nobody else touches them. The caller waits no longer than the
+// connect and receive time-outs together: then the download counts as ended with what arrived,
+// and its thread lets go of the server when WinINet's call returns.
 class PageDownload {
  public:
   // Starts the download. When it ends, however it ends, `message` is posted to `notify` (when
@@ -30,7 +41,7 @@ class PageDownload {
 
   // False when the download could not even be started (its end is then never posted).
   bool Started() const;
-  // Ends the download now: no more bytes, and no message.
+  // Ends the download now: no more bytes, and no message. Its thread stops at its next step.
   void GiveUp();
   // Waits up to `milliseconds` for the download to end; true when it has.
   bool Wait(DWORD milliseconds) const;
@@ -44,9 +55,5 @@ class PageDownload {
 // Downloads the head of the page and waits for it (no window messages run meanwhile): the
 // count of bytes received, 0 on failure (`bytes` then empty).
 std::size_t DownloadPageHead(const std::wstring& url, const FetchLimits& limits, std::string& bytes);
-
-// The title in a downloaded page head, read through the temporary download file as a page
-// file would be; empty when there is none.
-std::wstring TitleOfDownloadedPage(const std::string& bytes, std::size_t htmlBuffer);
 
 }  // namespace pelmora

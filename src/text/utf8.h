@@ -1,23 +1,10 @@
-// The program's own UTF-8 check and decoders: the quick check and lenient decoder that choose
-// the Shift-JIS copy of a page, and the strict reader that titles and tags are decoded with.
+// The program's own UTF-8 reader, which titles and tags are decoded with.
 #pragma once
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace pelmora {
-
-// Bytes examined by the UTF-8 check before a page is converted.
-inline constexpr std::size_t kUtf8CheckWindow = 1024;
-
-// True when the first `window` bytes hold at least two well-formed multi-byte sequences and
-// no stray continuation byte. A sequence cut off by the end of the window is not judged.
-bool IsLikelyUtf8(std::string_view bytes, std::size_t window);
-
-// Decodes one- to three-byte sequences of the whole input; every other byte (a four-byte lead,
-// a stray continuation, a lead whose followers are missing) becomes `replacement`, and decoding
-// resumes at the next byte.
-std::wstring DecodeUtf8(std::string_view bytes, std::wstring_view replacement);
 
 // One step through UTF-8 as the standard has it: up to four bytes, no overlong forms, no
 // surrogates, nothing beyond U+10FFFF.

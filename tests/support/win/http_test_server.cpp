@@ -3,6 +3,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace pelmora::test {
@@ -81,14 +82,22 @@ std::vector<std::string> HttpTestServer::Requests() const {
   return requests_;
 }
 
+bool HttpTestServer::WaitForRequests(std::size_t count, unsigned ms) const {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return requestArrived_.wait_for(lock, std::chrono::milliseconds(ms), [&] { return requests_.size() >= count; });
+}
+
 void HttpTestServer::Run() {
   while (!stop_) {
     if (!WaitFor(AsSocket(listener_), false, 50)) continue;
     SOCKET connection = accept(AsSocket(listener_), nullptr, nullptr);
     if (connection == INVALID_SOCKET) continue;
-    Handle(static_cast<std::uintptr_t>(connection));
-    closesocket(connection);
+    connections_.emplace_back([this, connection] {
+      Handle(static_cast<std::uintptr_t>(connection));
+      closesocket(connection);
+    });
   }
+  for (std::thread& t : connections_) t.join();
 }
 
 bool HttpTestServer::SendAll(std::uintptr_t connection, const char* data, std::size_t size) {
@@ -123,6 +132,7 @@ void HttpTestServer::Handle(std::uintptr_t connection) {
     std::lock_guard<std::mutex> lock(mutex_);
     requests_.push_back(head.substr(0, head.find("\r\n\r\n") + 2));
   }
+  requestArrived_.notify_all();
 
   auto header = [&](bool withLength) {
     std::string h = "HTTP/1.1 200 OK\r\nContent-Type: " + contentType_ + "\r\n";
@@ -177,6 +187,21 @@ void HttpTestServer::Handle(std::uintptr_t connection) {
       for (std::size_t i = 0; i < body_.size() && !stop_ && Clock::now() < deadline; ++i) {
         if (!SendAll(connection, body_.data() + i, 1)) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      }
+      break;
+    }
+    case Behaviour::SlowPages: {
+      const std::size_t pathStart = head.find(' ') + 1;
+      const std::string path = head.substr(pathStart, head.find(' ', pathStart) - pathStart);
+      const std::string page =
+          "<html><head><title>" + path + "</title></head><body>" + std::string(64, '.') + "</body></html>";
+      const std::string response = "HTTP/1.1 200 OK\r\nContent-Type: " + contentType_ +
+                                   "\r\nContent-Length: " + std::to_string(page.size()) +
+                                   "\r\nConnection: close\r\n\r\n" + page;
+      constexpr std::size_t kPiece = 16;
+      for (std::size_t i = 0; i < response.size() && !stop_; i += kPiece) {
+        if (!SendAll(connection, response.data() + i, std::min(kPiece, response.size() - i))) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
       }
       break;
     }

@@ -1,8 +1,9 @@
 // A small HTTP server on 127.0.0.1 for the title-fetch tests: it serves given bytes, or
-// misbehaves in the ways real servers do. It runs on its own thread in the test process and
-// handles one connection at a time.
+// misbehaves in the ways real servers do. It runs on threads of its own in the test process,
+// one for each connection, so a client that lingers holds up nobody else.
 #pragma once
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -21,6 +22,7 @@ class HttpTestServer {
     CloseHalfWay,  // announces the body's length, sends half of it and closes
     BinaryNoise,   // pseudo-random bytes instead of a response, then closes
     Trickle,       // the response head, then the body one byte every 100 ms
+    SlowPages,     // a page titled with the request's path, a few bytes at a time with pauses
   };
 
   explicit HttpTestServer(Behaviour behaviour, std::string body = {}, std::string contentType = "text/html");
@@ -34,6 +36,8 @@ class HttpTestServer {
   std::wstring Url(const std::wstring& path = L"/") const;
   // The request heads received so far: request line and headers, each line ending in CR LF.
   std::vector<std::string> Requests() const;
+  // Waits up to `ms` until `count` requests have arrived; false when they have not.
+  bool WaitForRequests(std::size_t count, unsigned ms) const;
 
  private:
   void Run();
@@ -47,8 +51,10 @@ class HttpTestServer {
   unsigned short port_ = 0;
   std::atomic<bool> stop_{false};
   mutable std::mutex mutex_;
+  mutable std::condition_variable requestArrived_;
   std::vector<std::string> requests_;
   std::thread thread_;
+  std::vector<std::thread> connections_;  // used by the accepting thread alone
 };
 
 // A port on 127.0.0.1 where nothing listens.

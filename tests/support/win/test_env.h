@@ -31,8 +31,8 @@ class TempFolder {
   std::wstring path_;
 };
 
-// While it lives, the process's temporary folder (TMP and TEMP) is a fresh folder of its own:
-// the title readers keep fixed file names there, which other test programs use at the same time.
+// While it lives, the process's temporary folder (TMP and TEMP) is a fresh folder of its own,
+// which holds only what the test and the program under test put there.
 class PrivateTempFolder {
  public:
   explicit PrivateTempFolder(const std::wstring& hint = L"temp");

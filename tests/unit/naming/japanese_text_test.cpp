@@ -1,10 +1,9 @@
-#include "naming/japanese_text.h"
+#include "naming/japanese_text_converter.h"
 
 #include <gtest/gtest.h>
 
 #include "naming/html_title.h"
 #include "naming/japanese_text_charset.h"
-#include "naming/japanese_text_converter.h"
 #include "support/utf16_text.h"
 
 namespace pelmora {
@@ -15,14 +14,10 @@ using Enc = JapaneseEncoding;
 // 日本語のタイトル
 const std::string kSjis = "\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x83\x5e\x83\x43\x83\x67\x83\x8b";
 const std::string kEuc = "\xc6\xfc\xcb\xdc\xb8\xec\xa4\xce\xa5\xbf\xa5\xa4\xa5\xc8\xa5\xeb";
-const std::string kJis = "\x1b\x24\x42\x46\x7c\x4b\x5c\x38\x6c\x24\x4e\x25\x3f\x25\x24\x25\x48\x25\x6b\x1b\x28\x42";
 const std::string kUtf8 = "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x81\xae\xe3\x82\xbf\xe3\x82\xa4\xe3\x83\x88\xe3\x83\xab";
-const std::wstring kTitle = L"日本語のタイトル";
 
 std::string Utf16(std::u16string_view text, bool bigEndian) { return test::EncodeUtf16(text, bigEndian); }
 std::string Widen16(std::string_view ascii, bool bigEndian) { return test::WidenToUtf16(ascii, bigEndian); }
-
-std::string Html(const std::string& title) { return "<title>" + title + "</title>\r\n"; }
 
 // Each sample in every encoding, split where the corrupt byte goes: after the first `split`
 // characters of the title.
@@ -254,65 +249,6 @@ TEST(DecodeJapaneseText, BadBytesBecomeOneReplacementAndCutCharactersAreLeftOut)
   const std::wstring supplementary = DecodeJapaneseText("\x8f\xb0\xa1" "a", Enc::EucJp);
   ASSERT_EQ(supplementary.size(), 2u);
   EXPECT_TRUE(supplementary[0] == L'丂' || supplementary[0] == L'\xFFFD');
-}
-
-TEST(JapaneseTextConverter, ShiftJisCopyOfEachEncoding) {
-  struct Case {
-    const char* what;
-    std::string input;
-    std::string shiftJis;
-  } cases[] = {
-      {"ASCII", Html("plain"), Html("plain")},
-      {"Shift-JIS as it is, undefined codes too", "\x85\x40" + kSjis, "\x85\x40" + kSjis},
-      {"EUC-JP", Html(kEuc), Html(kSjis)},
-      {"ISO-2022-JP", Html(kJis), Html(kSjis)},
-      {"UTF-8", Html(kUtf8), Html(kSjis)},
-      {"UTF-16BE", "\xfe\xff" + Widen16("<", true) + Utf16(u"日本語のタイトル", true), "<" + kSjis},
-      {"EUC-JP bad byte", "\xc6\xfc\xff", "\x93\xfa?"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(ConvertToShiftJis(c.input), c.shiftJis);
-  }
-}
-
-TEST(NkfConvertBytes, ShiftJisOutputCutAtItsFirstNul) {
-  EXPECT_FALSE(GetNkfVersionText().empty());
-  std::string out = "old";
-  EXPECT_EQ(NkfConvertBytes(kEuc, out, "s"), kSjis.size());
-  EXPECT_EQ(out, kSjis);
-  EXPECT_EQ(NkfConvertBytes(kEuc + '\0', out, ""), kSjis.size());  // empty options mean "s"
-  EXPECT_EQ(out, kSjis);
-  EXPECT_EQ(NkfConvertBytes(std::string("ab\0cd", 5), out, "s"), 2u);
-  EXPECT_EQ(out, "ab");
-  // UTF-16 text ends in a zero byte of its own: it is part of the last character, not a terminator.
-  EXPECT_EQ(NkfConvertBytes("\xff\xfe" + Widen16("<a>", false), out, "s"), 3u);
-  EXPECT_EQ(out, "<a>");
-  EXPECT_EQ(NkfConvertBytes("", out, "s"), 0u);
-  EXPECT_EQ(NkfConvertBytes(kEuc, out, "e"), 0u);  // only Shift-JIS output is offered
-  EXPECT_TRUE(out.empty());
-}
-
-TEST(ConvertTextBytes, Utf8CheckFirstThenTheConverter) {
-  std::string out;
-  // Two UTF-8 characters or more: the program's own decoder, four-byte forms as "?".
-  EXPECT_EQ(ConvertTextBytes(Html(kUtf8) + "\xf0\x9f\x98\x80", out), Html(kSjis).size() + 4);
-  EXPECT_EQ(out, Html(kSjis) + "????");
-  // One UTF-8 character is left to the converter, which still recognises it.
-  EXPECT_EQ(ConvertTextBytes("a\xe6\x97\xa5z", out), 4u);
-  EXPECT_EQ(out, "a\x93\xfaz");
-  // A bad byte fails the quick check; the converter still reads the rest as UTF-8.
-  EXPECT_EQ(ConvertTextBytes(Html(kUtf8 + "\x80"), out), Html(kSjis + "?").size());
-  EXPECT_EQ(out, Html(kSjis + "?"));
-  // Plain ASCII goes through the converter unchanged.
-  EXPECT_EQ(ConvertTextBytes("<title>x</title>", out), 16u);
-  EXPECT_EQ(out, "<title>x</title>");
-  const std::string utf16 = "\xff\xfe" + Widen16("<title>", false) + Utf16(u"日本語のタイトル", false) +
-                            Widen16("</title>", false);
-  EXPECT_EQ(ConvertTextBytes(utf16, out), Html(kSjis).size() - 2);
-  EXPECT_EQ(out, "<title>" + kSjis + "</title>");
-  EXPECT_EQ(ConvertTextBytes("", out), 0u);
-  EXPECT_TRUE(out.empty());
 }
 
 }  // namespace

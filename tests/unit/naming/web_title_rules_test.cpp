@@ -22,6 +22,10 @@ TEST(FetchLimitsOf, UnusableValuesGiveTheDefaultsAndHugeBuffersAreHeld) {
   EXPECT_EQ(limits.receiveTimeOutMs, 10000u);
   s.HtmlBuffer = 0x7FFFFFFF;
   EXPECT_EQ(FetchLimitsOf(s).htmlBuffer, 16u * 1024 * 1024);
+  s.ConnectTimeOut = 3;
+  s.ReceiveTimeOut = 7;
+  EXPECT_EQ(FetchLimitsOf(s).connectTimeOutMs, 3000u);
+  EXPECT_EQ(FetchLimitsOf(s).receiveTimeOutMs, 7000u);
 }
 
 }  // namespace

@@ -57,16 +57,17 @@ TEST(DeriveShortcutName, AUrlAsksForItsPageTitleOnlyWhenTitlesAreWanted) {
   }
 }
 
-// The page goes through the fixed temporary file: the reader fixture keeps it private.
 class FetchedPageName : public test::ReaderTest {};
 
 TEST_F(FetchedPageName, TheTitleMadeSafeOrTheFailureText) {
+  PutOthersTempEntries();  // the name comes from the bytes in memory, whatever the folder holds
   Settings settings;
   EXPECT_EQ(NameFromFetchedPage("<title>a/b: c?</title>", settings), L"a／b： c？");
   EXPECT_EQ(NameFromFetchedPage("<title>CON</title>", settings), L"CON_");  // a device's name is no file's
   // The failure text is the program's own and is not altered.
   EXPECT_EQ(NameFromFetchedPage("<html>no title</html>", settings), L"タイトル取得に失敗しました");
   EXPECT_EQ(NameFromFetchedPage("", settings), L"タイトル取得に失敗しました");
+  ExpectOthersTempEntriesKept();
 }
 
 TEST(DeriveComment, ByTheCommentOption) {

@@ -1,6 +1,5 @@
-// Shared set-up of the reader tests: settings of their own, and the
-// process's temporary folder is a private one, so the fixed temporary file names of the title
-// readers cannot collide with other test programs running at the same time.
+// Shared set-up of the reader tests: settings of their own, and a private temporary folder for
+// the process, where a test can see what the readers leave.
 #pragma once
 #include <windows.h>
 
@@ -27,6 +26,19 @@ class ReaderTest : public ::testing::Test {
   FetchLimits Limits() const { return FetchLimitsOf(settings_); }
   // A path in the private temporary folder.
   std::wstring Temp(const std::wstring& name) const { return *temp_ / name; }
+
+  // What another window may keep in the temporary folder under names a title reader might
+  // choose: a folder "~pelm1.tmp" and a file "~pelm.tmp". Readers neither need nor touch them.
+  void PutOthersTempEntries() {
+    ASSERT_TRUE(CreateDirectoryW(Temp(L"~pelm1.tmp").c_str(), nullptr));
+    ASSERT_TRUE(WriteFileBytes(Temp(L"~pelm.tmp"), kOthersBytes));
+  }
+  void ExpectOthersTempEntriesKept() {
+    const DWORD folder = GetFileAttributesW(Temp(L"~pelm1.tmp").c_str());
+    EXPECT_TRUE(folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(ReadFileBytes(Temp(L"~pelm.tmp")), kOthersBytes);
+  }
+  static constexpr char kOthersBytes[] = "<title>another window's page</title>";
 
  private:
   std::unique_ptr<PrivateTempFolder> temp_;

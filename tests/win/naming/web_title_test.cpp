@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "encoded_pages.h"
-#include "naming/target_readers.h"
+#include "naming/html_title.h"
 #include "naming/web_title.h"
 #include "reader_test.h"
 #include "support/win/http_test_server.h"
@@ -18,7 +20,7 @@ class WebTitle : public test::ReaderTest {
   std::wstring FetchWebTitle(const std::wstring& url, const FetchLimits& limits) {
     std::string bytes;
     DownloadPageHead(url, limits, bytes);
-    return TitleOfDownloadedPage(bytes, limits.htmlBuffer);
+    return TitleFromPageBytes(bytes, limits.htmlBuffer);
   }
   void SetUp() override {
     ReaderTest::SetUp();
@@ -107,17 +109,38 @@ TEST_F(WebTitle, NothingToFetchGivesNoTitle) {
   EXPECT_EQ(FetchWebTitle(down, Limits()), L"");
 }
 
-TEST_F(WebTitle, TemporaryFilesAreRemovedAndAFolderOfTheirNameKept) {
-  HttpTestServer server(Behaviour::Serve, test::PageWithTitle("Kept"));
-  EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), L"Kept");
-  EXPECT_FALSE(test::FileExists(Temp(L"~pelm1.tmp")));
-  EXPECT_FALSE(test::FileExists(Temp(L"~pelm.tmp")));
+TEST_F(WebTitle, AFetchGivenUpLeavesTheNextOneItsOwnPage) {
+  // The window gives a fetch up and starts the next at once, while the first one's thread is
+  // still in a call on the server: whatever that thread does next, the new fetch reads only
+  // its own page.
+  settings_.ConnectTimeOut = 30;
+  settings_.ReceiveTimeOut = 30;
+  HttpTestServer server(Behaviour::SlowPages);
+  ASSERT_TRUE(server.Started());
+  const FetchLimits limits = Limits();
+  for (unsigned round = 0; round < 200; ++round) {
+    SCOPED_TRACE(round);
+    const std::wstring n = std::to_wstring(round);
+    auto given = std::make_unique<PageDownload>(server.Url(L"/given-up/" + n), limits);
+    ASSERT_TRUE(server.WaitForRequests(2 * round + 1, 30000));
+    given.reset();
+    const PageDownload next(server.Url(L"/next/" + n), limits);
+    ASSERT_TRUE(next.Wait(60000));
+    ASSERT_EQ(TitleFromPageBytes(next.Bytes(), limits.htmlBuffer), L"/next/" + n);
+  }
+}
 
-  // A folder where the download goes: the download cannot be kept, so there is no title.
-  ASSERT_TRUE(CreateDirectoryW(Temp(L"~pelm1.tmp").c_str(), nullptr));
-  EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), L"");
-  EXPECT_EQ(GetFileAttributesW(Temp(L"~pelm1.tmp").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
-            static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+TEST_F(WebTitle, EachTimeOutIsSetAsItsOwnOption) {
+  const FetchLimits limits{2048, 3000, 7000};
+  const InternetHandle session = OpenFetchSession(limits);
+  ASSERT_TRUE(session);
+  DWORD ms = 0, size = sizeof(ms);
+  ASSERT_TRUE(InternetQueryOptionW(session.get(), INTERNET_OPTION_CONNECT_TIMEOUT, &ms, &size));
+  EXPECT_EQ(ms, 3000u);
+  size = sizeof(ms);
+  if (!InternetQueryOptionW(session.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, &ms, &size))
+    GTEST_SKIP() << "this WinINet keeps no receive time-out on a session handle (Wine)";
+  EXPECT_EQ(ms, 7000u);
 }
 
 }  // namespace
