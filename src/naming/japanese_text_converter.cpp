@@ -302,6 +302,8 @@ void AddFault(Reading& r) {
 }
 
 bool ReadsCleanly(const Reading& r) { return r.possible && r.faults == 0; }
+// Clean, and no more unlikely than likely.
+bool ReadsSensibly(const Reading& r) { return ReadsCleanly(r) && r.score >= 0; }
 // Nearly everything reads well: a corrupt byte or two in a long text.
 bool ReadsNearlyCleanly(const Reading& r) {
   return r.possible && r.faults <= (r.characters / 8 > 1 ? r.characters / 8 : 1);
@@ -340,9 +342,14 @@ Reading MeasureShiftJis(std::string_view s) {
       case JapaneseUnit::Double: {
         ++r.characters;
         // 0x8E with a byte of 0xA1 to 0xDF is how EUC-JP writes a half-width katakana: such
-        // pairs prove nothing for Shift-JIS.
+        // pairs prove nothing for Shift-JIS. Rare kanji count against it: UTF-8 read as
+        // Shift-JIS is full of them, its lead bytes 0xE3 to 0xE9 being theirs.
         const bool eucKanaShape = b == 0x8E && InRange(At(s, i + 1), 0xA1, 0xDF);
-        if (!eucKanaShape) r.score += 2;
+        if (IsRareKanjiRow(ShiftJisRow(b, At(s, i + 1)))) {
+          r.score -= 2;
+        } else if (!eucKanaShape) {
+          r.score += 2;
+        }
         break;
       }
       case JapaneseUnit::Undefined:
@@ -359,8 +366,9 @@ Reading MeasureShiftJis(std::string_view s) {
 }
 
 // Two-byte characters made only of bytes 0xA1 to 0xDF are what Shift-JIS half-width katakana
-// look like in EUC-JP: they count for less. Half-width katakana (0x8E pairs) count when there
-// are several of them.
+// look like in EUC-JP: they count for less, nothing where they spell a syllable in half-width
+// katakana, and against EUC-JP where they are rare kanji or letters of other scripts. Half-width
+// katakana (0x8E pairs) count when there are several of them.
 Reading MeasureEucJp(std::string_view s) {
   Reading r;
   int kanaPairs = 0;
@@ -378,8 +386,16 @@ Reading MeasureEucJp(std::string_view s) {
         break;
       case JapaneseUnit::Double: {
         ++r.characters;
-        const unsigned lead = At(s, i), trail = At(s, i + 1);
-        r.score += lead >= 0xE0 || trail >= 0xE0 ? 2 : 1;
+        const unsigned lead = At(s, i), trail = At(s, i + 1), row = lead - 0xA0;
+        if (row == 4 || row == 5) {
+          r.score += 2;  // hiragana and katakana: the bulk of Japanese text
+        } else if (lead >= 0xE0 || trail >= 0xE0) {
+          r.score += IsRareKanjiRow(row) ? 0 : 2;
+        } else if (IsRareKanjiRow(row) || InRange(row, 6, 8)) {
+          r.score -= 1;  // rare kanji; Greek, Cyrillic, box drawing
+        } else if (KanaPairEvidence(lead, trail) < 2) {
+          r.score += 1;
+        }
         break;
       }
       case JapaneseUnit::Supplementary:
@@ -469,9 +485,15 @@ JapaneseEncoding DetectJapaneseEncoding(std::string_view bytes) {
       if (ReadsCleanly(c.reading) || (ReadsNearlyCleanly(c.reading) && !otherReadsCleanly)) return c.encoding;
     }
   }
+  // A reading that breaks on the bytes is out when another reads them cleanly, as long as that
+  // one makes sense: a few bytes dropped from a UTF-8 page must not turn it into Shift-JIS
+  // rarities that happen to be well-formed.
+  bool sensibleCleanReading = false;
+  for (const Candidate& c : candidates) sensibleCleanReading = sensibleCleanReading || ReadsSensibly(c.reading);
   const Candidate* best = nullptr;
   for (const Candidate& c : candidates) {
-    if (c.reading.possible && (!best || c.reading.score > best->reading.score)) best = &c;
+    if (!c.reading.possible || (sensibleCleanReading && !ReadsCleanly(c.reading))) continue;
+    if (!best || c.reading.score > best->reading.score) best = &c;
   }
   return best->encoding;
 }

@@ -10,9 +10,11 @@ enum class JapaneseEncoding { Ascii, ShiftJis, EucJp, Iso2022Jp, Utf8, Utf16Le, 
 
 // The encoding the bytes are most likely in. A byte-order mark decides, and so does the pattern
 // of zero bytes that markup leaves in UTF-16. Otherwise every reading is weighed over all the
-// bytes: well-formed characters for it, bytes that break it against it. The charset the page
-// declares is taken when its reading holds up; UTF-8 that reads cleanly wins over a declared
-// legacy encoding, since editors often save UTF-8 under an old declaration.
+// bytes: likely characters for it, unlikely ones (rare kanji, kana that make no syllable) and
+// bytes that break it against it. A reading that breaks on the bytes is out when another reads
+// them cleanly and sensibly. The charset the page declares is taken when its reading holds up;
+// UTF-8 that reads cleanly wins over a declared legacy encoding, since editors often save UTF-8
+// under an old declaration.
 JapaneseEncoding DetectJapaneseEncoding(std::string_view bytes);
 
 // The text of the bytes in that encoding, byte-order mark left out. A byte sequence that is no

@@ -1,5 +1,7 @@
 #include "naming/japanese_text_units.h"
 
+#include <initializer_list>
+
 namespace pelmora {
 namespace {
 
@@ -61,6 +63,12 @@ bool IsEucByte(unsigned b) { return InRange(b, 0xA1, 0xFE); }
 
 }  // namespace
 
+unsigned ShiftJisRow(unsigned lead, unsigned trail) {
+  return (lead <= 0x9F ? lead - 0x81 : lead - 0xC1) * 2 + (trail >= 0x9F ? 2 : 1);
+}
+
+bool IsRareKanjiRow(unsigned row) { return row >= 48; }
+
 JapaneseStep ReadShiftJisUnit(std::string_view bytes, std::size_t at) {
   const unsigned b = At(bytes, at);
   if (b < 0x80) return {JapaneseUnit::Ascii, 1};
@@ -115,25 +123,36 @@ bool AppendJisAsShiftJis(std::string& out, unsigned row, unsigned cell) {
 
 int KanaPairEvidence(unsigned previous, unsigned kana) {
   const bool afterKana = InRange(previous, 0xA6, 0xDF);
+  auto after = [previous](std::initializer_list<unsigned> kanas) {
+    for (const unsigned k : kanas) {
+      if (previous == k) return true;
+    }
+    return false;
+  };
   switch (kana) {
     case 0xDE:  // voiced mark: after ｳ, ｶ to ﾄ, ﾊ to ﾎ
-      return previous == 0xB3 || InRange(previous, 0xB6, 0xC4) || InRange(previous, 0xCA, 0xCE) ? 2 : 0;
+      return previous == 0xB3 || InRange(previous, 0xB6, 0xC4) || InRange(previous, 0xCA, 0xCE) ? 2 : -1;
     case 0xDF:  // semi-voiced mark: after ﾊ to ﾎ
-      return InRange(previous, 0xCA, 0xCE) ? 2 : 0;
-    case 0xAC:  // small ya, yu, yo: after ｷ ｼ ﾁ ﾆ ﾋ ﾐ ﾘ or a mark
+      return InRange(previous, 0xCA, 0xCE) ? 2 : -1;
+    case 0xAC:  // small ya, yu, yo: after ｷ ｼ ﾁ ﾆ ﾋ ﾐ ﾘ or a mark; in loanwords after ﾃ and ﾌ
     case 0xAD:
     case 0xAE:
-      for (const unsigned iRow : {0xB7u, 0xBCu, 0xC1u, 0xC6u, 0xCBu, 0xD0u, 0xD8u, 0xDEu, 0xDFu}) {
-        if (previous == iRow) return 2;
-      }
-      return afterKana ? 1 : 0;
-    case 0xA7:  // small vowels and small tsu, the long-vowel mark: after a kana
-    case 0xA8:
-    case 0xA9:
-    case 0xAA:
-    case 0xAB:
-    case 0xAF:
+      if (after({0xB7, 0xBC, 0xC1, 0xC6, 0xCB, 0xD0, 0xD8, 0xDE, 0xDF})) return 2;
+      return after({0xC3, 0xCC}) ? 1 : 0;
+    // Small vowels, in loanwords: after the kana (or the voiced mark) they follow there.
+    case 0xA7:  // ｧ: ﾌｧ ﾂｧ ｸｧ ｳﾞｧ
+      return after({0xB8, 0xC2, 0xCC, 0xDE}) ? 1 : 0;
+    case 0xA8:  // ｨ: ﾃｨ ﾃﾞｨ ﾌｨ ｳｨ ｽｨ ﾂｨ ｸｨ
+      return after({0xB3, 0xB8, 0xBD, 0xC2, 0xC3, 0xCC, 0xDE}) ? 1 : 0;
+    case 0xA9:  // ｩ: ﾄｩ ﾄﾞｩ
+      return after({0xC4, 0xDE}) ? 1 : 0;
+    case 0xAA:  // ｪ: ｼｪ ﾁｪ ﾌｪ ｳｪ ｲｪ ﾂｪ ｸｪ ｼﾞｪ
+      return after({0xB2, 0xB3, 0xB8, 0xBC, 0xC1, 0xC2, 0xCC, 0xDE}) ? 1 : 0;
+    case 0xAB:  // ｫ: ﾌｫ ｳｫ ﾂｫ ｸｫ ｳﾞｫ
+      return after({0xB3, 0xB8, 0xC2, 0xCC, 0xDE}) ? 1 : 0;
+    case 0xAF:  // small tsu, the long-vowel mark, the syllabic n: after a kana
     case 0xB0:
+    case 0xDD:
       return afterKana ? 1 : 0;
     default:
       return 0;

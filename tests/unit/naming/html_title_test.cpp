@@ -64,6 +64,15 @@ TEST(TitleFromPageBytes, EveryCharacterOfTheTitleIsKept) {
       {"UTF-16LE ending at the closing tag", "\xff\xfe" + EncodeUtf16(u"<title>日本</title>", false), L"日本"},
       {"UTF-16BE ending at the closing tag", "\xfe\xff" + EncodeUtf16(u"<title>日本</title>", true), L"日本"},
       {"UTF-16LE without a mark ending at the closing tag", EncodeUtf16(u"<title>日本</title>", false), L"日本"},
+      // Half-width kana in Shift-JIS that EUC-JP would read with a broken character.
+      {"Shift-JIS half-width kana, an odd count", "<title>\xb6\xc0\xb6\xc5\xb6\xc0\xb6\xc5\xc3\xbd\xc4</title>",
+       L"ｶﾀｶﾅｶﾀｶﾅﾃｽﾄ"},
+      // A stray byte in the body leaves no reading of the page clean and EUC-JP ahead; the
+      // title reads cleanly only in Shift-JIS.
+      {"the title clean in another reading than the page's",
+       "<title>\xb1\xb2\xb3\xb4\xb5</title><p>\xb6\xc0\xb6\xc5\xb6\xc0\xb6\xc5\xb6\xc0\xb6\xc5\xff</p>", L"ｱｲｳｴｵ"},
+      {"UTF-8 with a byte lost keeps its one broken character",
+       "<title>\xe3\x83\x8b\xe3\x83\xa5\xe3\x83\xe3\x82\xb9</title>", L"ニュ\xFFFDス"},
       {"no title", "<p>\xe6\x97\xa5\xe6\x9c\xac</p>", L""},
       {"empty", "", L""},
   };

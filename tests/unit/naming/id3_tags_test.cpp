@@ -47,6 +47,12 @@ TEST(Id3Tags, EveryVersionAndTextEncoding) {
        L"日本", L""},
       {"2.3 UTF-16 without a mark, big-endian", Tag(3, 0, Frame23("TIT2", TextData(1, Utf16Bytes(L"Song", true)))),
        L"Song", L""},
+      // Zero bytes of two characters next to each other are no terminator: it lies on a
+      // character's own two bytes.
+      {"2.3 UTF-16 with zero bytes meeting between characters",
+       Tag(3, 0, Frame23("TIT2", TextData(1, Le16Bom(L"A一B")))), L"A一B", L""},
+      {"2.4 UTF-16BE with zero bytes meeting between characters",
+       Tag(4, 0, Frame24("TIT2", TextData(2, Utf16Bytes(L"一A", true)))), L"一A", L""},
       {"2.4 UTF-8 with a bad byte", Tag(4, 0, Frame24("TIT2", TextData(3, "A\xff" "B"))), L"A\xFFFD" L"B", L""},
       {"2.4 first of several values", Tag(4, 0, Frame24("TIT2", TextData(3, std::string("One\0Two", 7)))), L"One",
        L""},
@@ -99,6 +105,11 @@ TEST(Id3Tags, Id3v1AndItsPlaceBesideVersion2) {
   tags = Read(kAudio + Id3v1("Padded title", "Padded artist", ' '));
   EXPECT_EQ(tags.title, L"Padded title");
   EXPECT_EQ(tags.artist, L"Padded artist");
+
+  // Fields that fill all their 30 bytes, without a NUL: read whole, and not beyond.
+  tags = Read(kAudio + Id3v1(std::string(26, 't') + kSjisTitle, std::string(30, 'a')));
+  EXPECT_EQ(tags.title, std::wstring(26, L't') + L"曲名");
+  EXPECT_EQ(tags.artist, std::wstring(30, L'a'));
 
   // Version 2 wins; what it lacks comes from version 1.
   tags = Read(Tag(3, 0, Frame23("TIT2", TextData(0, "New title"))) + kAudio + v1);

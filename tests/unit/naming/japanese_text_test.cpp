@@ -122,13 +122,31 @@ TEST(JapaneseTextDetection, EvidenceOutweighsTheFirstHint) {
       {"Shift-JIS kanji from the 0x8E row", "\x8e\xc0", Enc::ShiftJis},                  // 実
       {"EUC-JP kanji of kana-range bytes", eucBoss, Enc::EucJp},
       {"Shift-JIS half-width kana with small kana", "\xc6\xad\xb0\xbd", Enc::ShiftJis},  // ﾆｭｰｽ
-      // Without marks or small kana, an even run of half-width kana reads as EUC-JP kanji
-      // unless the page says otherwise.
+      // Without the marks, small kana, long vowels or syllabic n that make words, an even run of
+      // half-width kana reads as EUC-JP kanji of the first level unless the page says otherwise.
       {"Shift-JIS plain half-width kana, undeclared", "\xb6\xc0\xb6\xc5", Enc::EucJp},  // ｶﾀｶﾅ
+      // Undeclared titles of half-width kana that EUC-JP reads too, or nearly.
+      {"Shift-JIS half-width kana, an odd count before markup: EUC-JP breaks on the last",
+       "<title>\xb6\xc0\xb6\xc5\xb6\xc0\xb6\xc5\xc3\xbd\xc4</title>", Enc::ShiftJis},  // ｶﾀｶﾅｶﾀｶﾅﾃｽﾄ
+      {"Shift-JIS half-width kana, a kana byte before a blank: EUC-JP breaks there",
+       "<title>\xc3\xbd\xc4 \xb6\xc0\xb6\xc5\xb6\xc0\xb6\xc5</title>", Enc::ShiftJis},  // ﾃｽﾄ ｶﾀｶﾅｶﾀｶﾅ
+      {"Shift-JIS half-width kana that EUC-JP reads with a rare kanji", "<title>\xb1\xd2\xd8\xb6</title>",
+       Enc::ShiftJis},  // ｱﾒﾘｶ
+      {"Shift-JIS half-width kana whose voiced syllable EUC-JP pairs into a kanji",
+       "<title>\xb1\xd9\xca\xde\xb2\xc4</title>", Enc::ShiftJis},  // ｱﾙﾊﾞｲﾄ
+      {"Shift-JIS half-width kana with the syllabic n", "\xb2\xdd\xc0\xb0\xc8\xaf\xc4", Enc::ShiftJis},  // ｲﾝﾀｰﾈｯﾄ
+      {"Shift-JIS kanji on lead 0x8E with a trail EUC-JP's 0x8E never takes",
+       "\x8e\xe0\xb6\xc0\xb6\xc5\xb6\xc0\xb6\xc5", Enc::ShiftJis},  // 錫ｶﾀｶﾅｶﾀｶﾅ
+      {"Shift-JIS trail byte 0x80 after half-width kana", "\xb6\xc0\xb6\xc5\xb6\xc0\xb6\xc5\x83\x80",
+       Enc::ShiftJis},  // ｶﾀｶﾅｶﾀｶﾅム
+      {"EUC-JP rare kanji of kana-range bytes among hiragana", "<title>\xd3\xc8\xa4\xa8</title>",
+       Enc::EucJp},  // 喩え
       {"Shift-JIS plain half-width kana, declared", "<meta charset=shift_jis>\xb6\xc0\xb6\xc5", Enc::ShiftJis},
       {"the same with a corrupt byte", "<meta charset=shift_jis>\xb6\xc0\xff\xb6\xc5", Enc::ShiftJis},
       {"UTF-8 with one bad byte", "caf\xc3\xa9 \xe6\x97\xa5\x80\xe6\x9c\xac", Enc::Utf8},
       {"UTF-8 cut at the end", "\xe6\x97\xa5\xe6\x9c", Enc::Utf8},
+      {"UTF-8 with a byte lost, which Shift-JIS reads cleanly as rare kanji",
+       "<title>\xe3\x83\x8b\xe3\x83\xa5\xe3\x83\xe3\x82\xb9</title>", Enc::Utf8},  // ニュース
       {"one two-byte UTF-8 character", "caf\xc3\xa9", Enc::Utf8},
       {"UTF-8 under a Shift-JIS declaration", "<meta charset=Shift_JIS>" + kUtf8, Enc::Utf8},
       {"UTF-8 that Shift-JIS reads too, under a Shift-JIS declaration",
@@ -223,6 +241,7 @@ TEST(DecodeJapaneseText, BadBytesBecomeOneReplacementAndCutCharactersAreLeftOut)
       {"Shift-JIS user-defined character", "\xf0\x40" "a", Enc::ShiftJis, L"\xFFFD" L"a"},
       {"Shift-JIS IBM extension", "\xfa\x40\xfc\x4b\xfc\x4c", Enc::ShiftJis, L"ⅰ黑\xFFFD"},
       {"Shift-JIS cut", "\x93\xfa\x96", Enc::ShiftJis, L"日"},
+      {"Shift-JIS trail byte 0x80", "\x83\x7a\x81\x5b\x83\x80", Enc::ShiftJis, L"ホーム"},
       {"EUC-JP half-width kana", "\x8e\xb1\x8e\xdf", Enc::EucJp, L"ｱﾟ"},
       {"EUC-JP 0x8E before a non-kana byte", "\x8e\xe0" "a", Enc::EucJp, L"\xFFFD\xFFFD" L"a"},
       {"EUC-JP cut after 0x8E", "a\x8e", Enc::EucJp, L"a"},
