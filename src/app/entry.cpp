@@ -11,7 +11,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   using namespace pelmora;
   // The DLLs loaded on first use come from the System folder only, never from a copy beside the
   // program or in the current folder: a portable program may sit in Downloads beside anything.
-  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32 | LOAD_LIBRARY_SEARCH_USER_DIRS);
   const std::wstring commandLine = RawArgumentText(GetCommandLineW());
 
   const StartRequest request = ClassifyCommandLine(commandLine);
