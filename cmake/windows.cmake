@@ -102,3 +102,9 @@ endforeach()
 add_executable(bench_launch_ratio ${PELMORA_SOURCE_DIR}/bench/launch_ratio.cpp)
 target_link_options(bench_launch_ratio PRIVATE -municode)
 target_link_libraries(bench_launch_ratio PRIVATE psapi)
+
+# The looks of the windows for screenshots (no test): tools/look runs it.
+add_executable(pelmora_look WIN32 ${PELMORA_SOURCE_DIR}/tools/look.cpp ${PELMORA_RC})
+target_link_libraries(pelmora_look PRIVATE pelmora_core ${PELMORA_WINDOWS_LIBS})
+target_link_options(pelmora_look PRIVATE -municode -mwindows)
+pelmora_warnings(pelmora_look)

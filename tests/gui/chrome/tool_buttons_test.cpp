@@ -288,42 +288,5 @@ TEST(TextFields, ComingBackToTheWindowKeepsTheSelection) {
   DestroyWindow(elsewhere);
 }
 
-// For screenshots: with PELMORA_CHROME_SHOTS set to a folder, each look (raised, pushed, help,
-// about) is held until a file "<look>.done" appears there beside the "<look>.ready" written for
-// it, or a minute passes: a script waits for each .ready, takes the shot and writes the .done.
-void HoldForAShot(const std::wstring& folder, const std::wstring& look) {
-  test::WriteFileBytes(folder + L"\\" + look + L".ready", "");
-  const ULONGLONG until = GetTickCount64() + 60000;
-  while (!test::FileExists(folder + L"\\" + look + L".done") && GetTickCount64() < until) {
-    test::Pump();
-    Sleep(50);
-  }
-}
-
-TEST(ChromeLook, HoldsEachLookForAScreenshotWhenAsked) {
-  wchar_t folder[MAX_PATH] = {};
-  if (!GetEnvironmentVariableW(L"PELMORA_CHROME_SHOTS", folder, MAX_PATH))
-    GTEST_SKIP() << "set PELMORA_CHROME_SHOTS to a folder to take the screenshots";
-  MainWindowSession s;
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
-  Type(s.Control(IDC_TXT_LNKPATH), L"C:\\windows\\notepad.exe");
-  HWND desktop = Tool(s, 0);
-  PointAt(desktop);
-  HoldForAShot(folder, L"raised");
-  Send(desktop, WM_LBUTTONDOWN, MK_LBUTTON);
-  HoldForAShot(folder, L"pushed");
-  Send(desktop, WM_MOUSELEAVE);
-  const HWND sendTo = s.Control(IDC_CHK_WHERE + 3);
-  SendMessageW(sendTo, WM_RBUTTONUP, 0, MAKELPARAM(8, 4));
-  HoldForAShot(folder, L"help");
-  test::TakeHelpPopup();
-  EXPECT_TRUE(test::WithModalWindow(
-      L"ペルモラ バージョン情報", [&] { test::Click(s.Control(IDC_BTN_ABOUT)); },
-      [&](HWND box) {
-        HoldForAShot(folder, L"about");
-        test::Click(GetDlgItem(box, IDOK));
-      }));
-}
-
 }  // namespace
 }  // namespace pelmora

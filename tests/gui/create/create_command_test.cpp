@@ -23,7 +23,7 @@ using test::Type;
 const wchar_t kAllCreated[] = L"ショートカットはすべて作成されました。";
 const wchar_t kSomeNotCreated[] = L"いくつかのショートカットが作成されませんでした。";
 
-std::wstring SettingsFile() { return ProgramFolder() + ProgramBaseName() + L".ini"; }
+using test::SettingsFile;
 
 std::wstring Unique(const std::wstring& stem) {
   static int counter = 0;

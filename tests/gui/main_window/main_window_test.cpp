@@ -41,10 +41,7 @@ TEST(MainWindow, TheRestOfTheLoadFollowsTheFirstIdleMoment) {
   MainWindowSession s;
   // (Parallel test programs share Wine's foreground: the window may not have been activated.)
   const HWND focusAtLoad = GetFocus();
-  for (int i = 0; i < 100 && !GetPropW(s.Handle(), L"OleDropTargetInterface"); ++i) {
-    Sleep(10);
-    s.PumpLikeTheProgram();
-  }
+  ASSERT_TRUE(s.WaitForTheWholeLoad());
   EXPECT_NE(GetPropW(s.Handle(), L"OleDropTargetInterface"), nullptr);
   EXPECT_TRUE(test::FileExists(urlIni));
   EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_ALLUSERS), L"ﾃﾞｽｸﾄｯﾌﾟ、ｽﾀｰﾄｱｯﾌﾟ、ｽﾀｰﾄﾒﾆｭｰのみ有効");

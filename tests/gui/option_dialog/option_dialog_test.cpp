@@ -6,7 +6,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <variant>
 
 #include "resource.h"
@@ -567,7 +566,7 @@ TEST_F(OptionDialogTest, RemoveAllTakesEveryListedEntry) {
 // Opened from the main window: nothing can be dropped meanwhile, the arrow follows OK at once,
 // and the settings reach the file when the main window closes.
 TEST(OptionDialogFromTheMainWindow, OkChangesTheWindowAndTheFileCancelNothing) {
-  const std::wstring settingsFile = ProgramFolder() + ProgramBaseName() + L".ini";
+  const std::wstring settingsFile = test::SettingsFile();
   DeleteFileW(settingsFile.c_str());
   {
     test::MainWindowSession s(L"\"" + GetSystemFolder() + L"shell32.dll\"");
@@ -593,23 +592,6 @@ TEST(OptionDialogFromTheMainWindow, OkChangesTheWindowAndTheFileCancelNothing) {
   GetPrivateProfileStringW(L"GENERAL", L"ArrowIcon", L"", stored, 16, settingsFile.c_str());
   EXPECT_EQ(std::wstring(stored), L"1");
   DeleteFileW(settingsFile.c_str());
-}
-
-// For screenshots: PELMORA_SHOW_OPTION_DIALOG=<seconds> keeps the dialog up that long.
-TEST_F(OptionDialogTest, StaysOpenForALookWhenAsked) {
-  const char* seconds = std::getenv("PELMORA_SHOW_OPTION_DIALOG");
-  if (!seconds) GTEST_SKIP() << "set PELMORA_SHOW_OPTION_DIALOG to look at the dialog";
-  ASSERT_EQ(AddExtensionMenu(L"ini", paths_.programPath), AddExtensionResult::Added);
-  SaveExtensionList(paths_.settingsFilePath, {L"INI"});
-  ASSERT_TRUE(RegisterShellMenu(L"Directory", paths_.programPath));
-  Run([&](HWND d) {
-    const ULONGLONG until = GetTickCount64() + 1000ull * std::strtoul(seconds, nullptr, 10);
-    while (GetTickCount64() < until) {
-      test::Pump();
-      Sleep(50);
-    }
-    Click(GetDlgItem(d, IDCANCEL));
-  });
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 #include "resource.h"
@@ -159,7 +158,7 @@ TEST_F(SpecialMenuTest, ExplorerPresetsAskForTheFolderAfterTheQuestion) {
 // From the button through the window's fields to the shortcut written.
 TEST_F(SpecialMenuTest, APresetChosenFromTheButtonIsCreatedWithItsArgumentsAndIcon) {
   WritePrivateProfileStringW(L"Debug", L"WindowsVersionCheck", L"0",
-                             (ProgramFolder() + ProgramBaseName() + L".ini").c_str());
+                             test::SettingsFile().c_str());
   test::MainWindowSession s;  // reads the version check when it loads
   test::TempFolder dir;
   const std::wstring name = L"再起動" + std::to_wstring(GetCurrentProcessId());
@@ -186,25 +185,7 @@ TEST_F(SpecialMenuTest, APresetChosenFromTheButtonIsCreatedWithItsArgumentsAndIc
   EXPECT_EQ(link->name.value_or(L""), L"Windowsを再起動します。");
   EXPECT_TRUE(EqualsNoCase(link->iconLocation.value_or(L""), GetSystemFolder() + L"SHELL32.DLL"));
   EXPECT_EQ(link->iconIndex, 27);
-  DeleteFileW((ProgramFolder() + ProgramBaseName() + L".ini").c_str());
-}
-
-// For screenshots: PELMORA_SHOW_SPECIAL_MENU=<seconds> keeps the real menu open that long.
-TEST_F(SpecialMenuTest, StaysOpenForALookWhenAsked) {
-  const char* seconds = std::getenv("PELMORA_SHOW_SPECIAL_MENU");
-  if (!seconds) GTEST_SKIP() << "set PELMORA_SHOW_SPECIAL_MENU to look at the menu";
-  SetForegroundWindow(session_.Handle());
-  SetTimer(nullptr, 0, 1000 * std::strtoul(seconds, nullptr, 10), [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    EndMenu();
-  });
-  // The Control Panel sub-menu open too, as the keyboard opens it.
-  static HWND owner = session_.Handle();
-  SetTimer(nullptr, 0, 500, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RIGHT}) PostMessageW(owner, WM_KEYDOWN, key, 0);
-  });
-  EXPECT_FALSE(Show(1));
+  DeleteFileW(test::SettingsFile().c_str());
 }
 
 }  // namespace

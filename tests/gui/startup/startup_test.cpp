@@ -19,7 +19,7 @@ using test::MainWindowSession;
 using test::TempFolder;
 using test::TextOf;
 
-std::wstring SettingsFile() { return ProgramFolder() + ProgramBaseName() + L".ini"; }
+using test::SettingsFile;
 
 void Store(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
   WritePrivateProfileStringW(section, key, value, SettingsFile().c_str());

@@ -24,7 +24,7 @@ using test::TextOf;
 
 void Type(MainWindowSession& s, int id, const std::wstring& text) { test::Type(s.Control(id), text); }
 
-std::wstring SettingsFile() { return ProgramFolder() + ProgramBaseName() + L".ini"; }
+using test::SettingsFile;
 
 class TargetSelection : public testing::Test {
  protected:
@@ -36,11 +36,6 @@ class TargetSelection : public testing::Test {
     DeleteFileW(SettingsFile().c_str());
   }
   // A drop hands its data over and returns; the window takes it from its message queue.
-  void Drop(MainWindowSession& s, IDataObject* data) {
-    test::DropOn(s.Window().DropTargetObject(), data);
-    data->Release();
-    test::Pump();
-  }
   std::vector<std::wstring> cleanup_;
 };
 
@@ -55,7 +50,7 @@ TEST_F(TargetSelection, DroppedFilesAndFolders) {
   MainWindowSession s;
   Type(s, IDC_TXT_OPTION, L"old args");
 
-  Drop(s, test::MakeFileDrop({first, second, folder}));  // only the first counts
+  s.Drop(test::MakeFileDrop({first, second, folder}));  // only the first counts
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), first);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), dir.Path());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"報告書.final");
@@ -63,7 +58,7 @@ TEST_F(TargetSelection, DroppedFilesAndFolders) {
   EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::File);
   EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_SHORTCUTNAME));
 
-  Drop(s, test::MakeFileDrop({folder}));
+  s.Drop(test::MakeFileDrop({folder}));
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), folder);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"写真");
@@ -75,11 +70,11 @@ TEST_F(TargetSelection, RecycleBinItemsAndOtherTextAreIgnored) {
   Type(s, IDC_TXT_LNKPATH, L"unchanged");
   for (const wchar_t* path : {L"C:\\RECYCLER\\S-1-5\\Dc1.txt", L"D:\\Recycled\\x.doc", L"C:\\$Recycle.Bin\\S-1-5\\$R1.txt"}) {
     IDataObject* data = test::MakeFileDrop({path});
-    Drop(s, data);
+    s.Drop(data);
     EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"unchanged") << testing::PrintToString(std::wstring(path));
   }
   IDataObject* word = test::MakeTextDrop(L"こんにちは");
-  Drop(s, word);
+  s.Drop(word);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"unchanged");
 }
 
@@ -90,18 +85,18 @@ TEST_F(TargetSelection, DroppedUrlTextIsTrimmedAndClearsTheLinkOnlyFields) {
     Type(s, IDC_TXT_COMMENT, L"comment");
     s.Window().SetShortcutIcon(L"C:\\x.ico", 0);
     // Japanese before the "?" makes it no URL: the drop is ignored.
-    Drop(s, test::MakeTextDrop(L"  http://example.com/日本?q=1  ", ansi));
+    s.Drop(test::MakeTextDrop(L"  http://example.com/日本?q=1  ", ansi));
     EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"");
     EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"C:\\work");
     // Offered as ANSI text only, as older browsers do, a URL still arrives whole.
-    Drop(s, test::MakeTextDrop(L"http://example.com/b?q=日本", ansi));
+    s.Drop(test::MakeTextDrop(L"http://example.com/b?q=日本", ansi));
     EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://example.com/b?q=日本");
   }
   MainWindowSession s;
   Type(s, IDC_TXT_WRKPATH, L"C:\\work");
   Type(s, IDC_TXT_COMMENT, L"comment");
   s.Window().SetShortcutIcon(L"C:\\x.ico", 0);
-  Drop(s, test::MakeTextDrop(L"  http://example.com/a?q=日本  "));
+  s.Drop(test::MakeTextDrop(L"  http://example.com/a?q=日本  "));
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://example.com/a?q=日本");
   EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Url);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
@@ -129,14 +124,14 @@ TEST_F(TargetSelection, DroppedShortcutFilesLoadAndTickTheirDestination) {
   ASSERT_TRUE(WriteInternetShortcut(url, L"http://example.com/", L"", 0));
 
   MainWindowSession s;
-  Drop(s, test::MakeFileDrop({link}));
+  s.Drop(test::MakeFileDrop({link}));
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), target);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_OPTION)), L"-v");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_COMMENT)), L"メモ");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"ドロップ試験" + std::to_wstring(GetCurrentProcessId()));
   for (int i = 0; i < 7; ++i) EXPECT_EQ(test::IsChecked(s.Control(IDC_CHK_WHERE + i)), i == 0) << i;
 
-  Drop(s, test::MakeFileDrop({url}));
+  s.Drop(test::MakeFileDrop({url}));
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://example.com/");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"サイト" + std::to_wstring(GetCurrentProcessId()));
   for (int i = 0; i < 7; ++i) EXPECT_EQ(test::IsChecked(s.Control(IDC_CHK_WHERE + i)), i == 6) << i;
@@ -174,7 +169,7 @@ TEST_F(TargetSelection, ShortcutFilesReadBackKeepTheirIconOnEveryRoad) {
       for (const std::wstring& file : {link, url}) {
         chosen = file;
         MainWindowSession s(road == Road::CommandLine ? L"\"" + file + L"\"" : L"");
-        if (road == Road::Drop) Drop(s, test::MakeFileDrop({file}));
+        if (road == Road::Drop) s.Drop(test::MakeFileDrop({file}));
         if (road == Road::Picker) test::Click(s.Control(IDC_BTN_BROWS + 0));
         ASSERT_TRUE(test::IsChecked(s.Control(IDC_CHK_WHERE + 5)));  // its own folder, to write it again
         ScriptedMessageBoxes boxes({IDYES});
@@ -229,7 +224,7 @@ TEST_F(TargetSelection, AShortcutFileThatCannotBeReadChangesNothing) {
         test::Click(s.Control(IDC_BTN_BROWS + 0));
         chosen = broken;
         before = target;
-        if (road == Road::Drop) Drop(s, test::MakeFileDrop({broken}));
+        if (road == Road::Drop) s.Drop(test::MakeFileDrop({broken}));
         if (road == Road::Picker) test::Click(s.Control(IDC_BTN_BROWS + 0));
       }
       EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), before);

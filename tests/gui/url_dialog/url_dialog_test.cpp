@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "resource.h"
 #include "win/message_box.h"
 #include "win/system.h"
@@ -152,7 +150,7 @@ TEST(UrlDialogFromTheMainWindow, OkPreparesAnInternetShortcut) {
   const test::PrivateTempFolder temp(L"urldialog");
   test::HttpTestServer server(test::HttpTestServer::Behaviour::Serve, "<title>組み立てたページ</title>");
   ASSERT_TRUE(server.Started());
-  const std::wstring settingsFile = ProgramFolder() + ProgramBaseName() + L".ini";
+  const std::wstring settingsFile = test::SettingsFile();
   for (const wchar_t* dialogTitle : {L"1", L"0"}) {
     DeleteFileW(settingsFile.c_str());
     WritePrivateProfileStringW(L"GENERAL", L"GetUrlTitle", L"1", settingsFile.c_str());
@@ -182,20 +180,6 @@ TEST(UrlDialogFromTheMainWindow, OkPreparesAnInternetShortcut) {
     EXPECT_EQ(s.Window().IconIndex(), 0);
   }
   DeleteFileW(settingsFile.c_str());
-}
-
-// For screenshots: PELMORA_SHOW_URL_DIALOG=<seconds> keeps the dialog up that long.
-TEST(UrlDialog, StaysOpenForALookWhenAsked) {
-  const char* seconds = std::getenv("PELMORA_SHOW_URL_DIALOG");
-  if (!seconds) GTEST_SKIP() << "set PELMORA_SHOW_URL_DIALOG to look at the dialog";
-  RunDialog(DefaultUrlTable(), L"http://www.example.co.jp/", [&](HWND dialog) {
-    const ULONGLONG until = GetTickCount64() + 1000ull * std::strtoul(seconds, nullptr, 10);
-    while (GetTickCount64() < until) {
-      test::Pump();
-      Sleep(50);
-    }
-    test::Click(GetDlgItem(dialog, IDC_BTN_URL_CAN));
-  });
 }
 
 }  // namespace

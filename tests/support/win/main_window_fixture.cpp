@@ -1,6 +1,7 @@
 #include "support/win/main_window_fixture.h"
 
 #include "app/message_loop.h"
+#include "support/win/data_object.h"
 #include "support/win/test_env.h"
 
 namespace pelmora::test {
@@ -29,6 +30,12 @@ void MainWindowSession::PumpLikeTheProgram() {
     if (msg.message == WM_QUIT) continue;
     DispatchProgramMessage(hwnd_, msg);
   }
+}
+
+void MainWindowSession::Drop(IDataObject* data) {
+  DropOn(window_->DropTargetObject(), data);
+  data->Release();
+  PumpLikeTheProgram();
 }
 
 bool MainWindowSession::WaitForTheWholeLoad(DWORD maxMs) {

@@ -1,5 +1,7 @@
 // Opens the real main window for a GUI test and closes it again, leaving no quit message.
 #pragma once
+#include <ole2.h>
+
 #include <string>
 
 #include "app/main_window.h"
@@ -25,6 +27,8 @@ class MainWindowSession {
   bool WaitWhileFetching(DWORD maxMs = 30000);
   // Runs the window's messages as the program's loop does, once through the queue.
   void PumpLikeTheProgram();
+  // Drops `data` on the window as OLE does, releases it, and runs what the drop started.
+  void Drop(IDataObject* data);
   // Runs the window's messages until the part of the load that follows the first paint is done;
   // false when that took longer than `maxMs`.
   bool WaitForTheWholeLoad(DWORD maxMs = 5000);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "win/message_box.h"
+#include "win/system.h"
 
 namespace pelmora::test {
 
@@ -16,6 +17,8 @@ bool RunningUnderWine() {
   HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
+
+std::wstring SettingsFile() { return ProgramFolder() + ProgramBaseName() + L".ini"; }
 
 TempFolder::TempFolder(const std::wstring& hint) {
   static std::atomic<unsigned> counter{0};

@@ -16,6 +16,9 @@ namespace pelmora::test {
 // True when running under Wine (ntdll exports wine_get_version).
 bool RunningUnderWine();
 
+// The settings file the program reads when it is this test program: beside it, named after it.
+std::wstring SettingsFile();
+
 // A fresh folder under the temporary folder, removed with everything in it at the end.
 class TempFolder {
  public:
