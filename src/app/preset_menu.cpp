@@ -56,7 +56,7 @@ std::optional<PresetFields> ShowSpecialMenu(HWND owner, HWND button, const Prese
   for (const auto& f : kFamilies)
     for (int i = 0; i < f.count; ++i)
       EnableMenuItem(popup, f.firstCommand + static_cast<UINT>(i),
-                     MF_BYCOMMAND | (PresetAvailable({f.family, i}, system.platformId, windowsVersionCheck)
+                     MF_BYCOMMAND | (PresetAvailable({f.family, i}, windowsVersionCheck)
                                          ? MF_ENABLED
                                          : MF_GRAYED));
 
