@@ -270,14 +270,9 @@ void MainWindow::Form_Load() {
   urlIniPath_ = folder + L"Url.ini";
   // 8. Settings, the window position and the remembered destinations.
   ApplySettings();
-  // 9. System folders and the tools the presets and the shutdown guard name.
+  // 9. System folders, where the presets find their programs.
   windowsFolder_ = GetWindowsFolder();
   systemFolder_ = GetSystemFolder();
-  platformId_ = GetPlatformId();
-  const std::wstring& toolFolder = platformId_ == 1 ? windowsFolder_ : systemFolder_;
-  rundllPath_ = toolFolder + L"RUNDLL.EXE";
-  rundll32Path_ = toolFolder + L"RUNDLL32.EXE";
-  controlPath_ = toolFolder + L"CONTROL.EXE";
   // 10. Tool buttons.
   flatButtons_.Attach(hwnd_, IDC_PIC_FLATBUTTON, [this](int index) { return ToolButtonUsable(index); });
   for (int i = 0; i < FlatButtons::kCount; ++i) tips_.Set(Control(IDC_PIC_FLATBUTTON + i), kFlatButtonTips[i]);
@@ -483,7 +478,7 @@ void MainWindow::btnURL_Click() {
 }
 
 void MainWindow::btnSpecial_Click() {
-  const auto fields = ShowSpecialMenu(hwnd_, Control(IDC_BTN_SPECIAL), {windowsFolder_, systemFolder_, platformId_},
+  const auto fields = ShowSpecialMenu(hwnd_, Control(IDC_BTN_SPECIAL), {windowsFolder_, systemFolder_},
                                       windowsVersionCheck_);
   if (fields) AdoptPreset(*fields);
 }

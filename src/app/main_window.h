@@ -48,8 +48,6 @@ class MainWindow {
   TargetKind CurrentTargetKind() const { return targetKind_; }
   const std::wstring& SettingsFilePath() const { return settingsFilePath_; }
   const std::wstring& UrlIniPath() const { return urlIniPath_; }
-  const std::wstring& RundllPath() const { return rundllPath_; }
-  const std::wstring& Rundll32Path() const { return rundll32Path_; }
   const ShellLink& Link() const { return link_; }
   const IconPreview& Preview() const { return preview_; }
   // The icon of the shortcut: an empty file means the target's own icon.
@@ -173,8 +171,6 @@ class MainWindow {
   UrlTable urlTable_;
   std::wstring settingsFilePath_, urlIniPath_;
   std::wstring windowsFolder_, systemFolder_;
-  std::wstring rundllPath_, rundll32Path_, controlPath_;
-  int platformId_ = 2;
   int windowsVersionCheck_ = 1;
   bool exitAfterCreate_ = false;
   bool unloaded_ = false;

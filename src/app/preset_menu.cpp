@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "resource.h"
+#include "win/handles.h"
 #include "win/message_box.h"
 #include "win/pickers.h"
 #include "win/popup_menu.h"
@@ -12,21 +13,6 @@
 namespace pelmora {
 
 namespace {
-
-// The menu resource, destroyed with its owner.
-class LoadedMenu {
- public:
-  explicit LoadedMenu(UINT id) : menu_(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id))) {}
-  ~LoadedMenu() {
-    if (menu_) DestroyMenu(menu_);
-  }
-  LoadedMenu(const LoadedMenu&) = delete;
-  LoadedMenu& operator=(const LoadedMenu&) = delete;
-  HMENU get() const { return menu_; }
-
- private:
-  HMENU menu_;
-};
 
 struct FamilyCommands {
   PresetFamily family;
@@ -50,13 +36,13 @@ std::optional<PresetId> PresetOfCommand(UINT command) {
 
 std::optional<PresetFields> ShowSpecialMenu(HWND owner, HWND button, const PresetSystem& system,
                                             int windowsVersionCheck) {
-  const LoadedMenu menu(IDR_SPECIAL_MENU);
+  const win::MenuHandle menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_SPECIAL_MENU)));
   HMENU popup = menu.get() ? GetSubMenu(menu.get(), 0) : nullptr;
   if (!popup) return std::nullopt;
   for (const auto& f : kFamilies)
     for (int i = 0; i < f.count; ++i)
       EnableMenuItem(popup, f.firstCommand + static_cast<UINT>(i),
-                     MF_BYCOMMAND | (PresetAvailable({f.family, i}, system.platformId, windowsVersionCheck)
+                     MF_BYCOMMAND | (PresetAvailable({f.family, i}, windowsVersionCheck)
                                          ? MF_ENABLED
                                          : MF_GRAYED));
 

@@ -31,13 +31,11 @@ constexpr FixedPreset kControlPanel[kControlPanelPresetCount] = {
     {L"画面(設定)", L"desk.cpl", L"desk.cpl,,3", 1, L"画面の色数および解像度をカスタマイズします。"},
     {L"日付と時刻", L"timedate.cpl", L"timedate.cpl", 0, L"日付、時刻とタイム ゾーンを設定します。"},
 };
-constexpr int kSoundPreset = 2;
-constexpr int kSoundIconIndexOn9x = 2;
 
 constexpr FixedPreset kShutdown[kShutdownPresetCount] = {
     {L"シャットダウン", L"RUNDLL32.EXE", L"SHELL32.DLL,SHExitWindowsEx 1", 27, L"Windowsをシャットダウンします。"},
     {L"再起動", L"RUNDLL32.EXE", L"SHELL32.DLL,SHExitWindowsEx 2", 27, L"Windowsを再起動します。"},
-    // The fast restart of the 95/98/Me family runs through the 16-bit launcher.
+    // Fast restart alone runs through the 16-bit launcher.
     {L"高速再起動", L"RUNDLL.EXE", L"USER.EXE,ExitWindowsExec", 27, L"Windowsを高速再起動します。"},
     {L"ログオフ", L"RUNDLL32.EXE", L"SHELL32.DLL,SHExitWindowsEx 0", 44, L"Windowsからログオフします。"},
 };
@@ -61,12 +59,8 @@ int Clamp(int index, int count) { return index < 0 ? 0 : (index >= count ? count
 
 }  // namespace
 
-std::wstring LauncherPath(const PresetSystem& system, std::wstring_view fileName) {
-  return (system.platformId == 1 ? system.windowsFolder : system.systemFolder) + std::wstring(fileName);
-}
-
-bool PresetAvailable(PresetId preset, int platformId, int windowsVersionCheck) {
-  if (platformId == 1 || windowsVersionCheck == 0) return true;
+bool PresetAvailable(PresetId preset, int windowsVersionCheck) {
+  if (windowsVersionCheck == 0) return true;
   switch (preset.family) {
     case PresetFamily::Shutdown: return false;
     case PresetFamily::ControlPanel: return preset.index != 3 && preset.index != 4;
@@ -105,13 +99,12 @@ PresetFields FieldsOfPreset(PresetId preset, const PresetSystem& system, std::ws
       const bool applet = preset.family == PresetFamily::ControlPanel;
       const FixedPreset& p = applet ? kControlPanel[Clamp(preset.index, kControlPanelPresetCount)]
                                     : kShutdown[Clamp(preset.index, kShutdownPresetCount)];
-      f.target = LauncherPath(system, applet ? L"CONTROL.EXE" : p.file);
+      f.target = system.systemFolder + (applet ? L"CONTROL.EXE" : p.file);
       f.arguments = p.arguments;
       f.name = p.name;
       f.comment = p.comment;
       f.iconFile = system.systemFolder + (applet ? p.file : L"SHELL32.DLL");
-      const bool soundOn9x = applet && preset.index == kSoundPreset && system.platformId == 1;
-      f.iconIndex = soundOn9x ? kSoundIconIndexOn9x : p.iconIndex;
+      f.iconIndex = p.iconIndex;
       f.clearStartup = !applet;  // a shutdown shortcut must not run at start-up
       break;
     }

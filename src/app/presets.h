@@ -22,16 +22,11 @@ struct PresetId {
 struct PresetSystem {
   std::wstring windowsFolder;
   std::wstring systemFolder;
-  int platformId = 2;  // 1 the Windows 95/98/Me family, 2 the NT family
 };
 
-// RUNDLL.EXE, RUNDLL32.EXE and CONTROL.EXE lie in the Windows folder on the 95/98/Me family
-// and in the System folder otherwise.
-std::wstring LauncherPath(const PresetSystem& system, std::wstring_view fileName);
-
-// With the version check on (WindowsVersionCheck other than 0), the NT family offers neither
-// the shutdown presets nor the System and Network applets.
-bool PresetAvailable(PresetId preset, int platformId, int windowsVersionCheck);
+// With the version check on (WindowsVersionCheck other than 0), Windows offers neither the
+// shutdown presets nor the System and Network applets.
+bool PresetAvailable(PresetId preset, int windowsVersionCheck);
 
 // The yes/no question asked before a preset fills the fields.
 std::wstring PresetQuestion(PresetId preset);

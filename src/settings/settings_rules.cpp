@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "text/ansi_limit.h"
+#include "text/code_page.h"
 #include "text/text_rules.h"
-#include "text/utf7.h"
 
 namespace pelmora {
 
@@ -97,7 +97,7 @@ ProfileWrites UnicodeFormWrites(std::wstring_view section, std::wstring_view key
   // A form left from an earlier value would win over the new ANSI line.
   if (AnsiKeepsText(value))
     return {{AnsiCopySection(section), k, std::nullopt}, {UnicodeSection(section), k, std::nullopt}};
-  const std::string utf7 = EncodeUtf7(value);
+  const std::string utf7 = EncodeCodePage(kUtf7, value);
   return {{AnsiCopySection(section), k, std::wstring(value)},
           {UnicodeSection(section), k, std::wstring(utf7.begin(), utf7.end())}};
 }
@@ -110,7 +110,7 @@ std::wstring ValueKeptWhole(const std::optional<std::wstring>& ansiLine, const s
     return true;
   };
   if (unicode && sevenBit(*unicode) && (!ansiCopy || ansiCopy == ansiLine)) {
-    const std::wstring decoded = TrimAtNul(DecodeUtf7(std::string(unicode->begin(), unicode->end())));
+    const std::wstring decoded = TrimAtNul(DecodeCodePage(kUtf7, std::string(unicode->begin(), unicode->end())));
     if (!decoded.empty()) return decoded;
   }
   return ansiLine ? TrimAtNul(LimitToAnsiBytes(*ansiLine, kProfileTextBytes)) : std::wstring();

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "win/handles.h"
 #include "win/ole.h"
 
 #include "text/code_page.h"
@@ -44,12 +45,11 @@ bool ReadText(Getter get, std::wstring& out) {
 
 // The file-system path of the link's item list; empty when it has none (a link to a virtual item).
 std::wstring ItemListPath(IShellLinkW& shellLink) {
-  PIDLIST_ABSOLUTE items = nullptr;
-  if (FAILED(shellLink.GetIDList(&items)) || !items) return {};
+  PIDLIST_ABSOLUTE list = nullptr;
+  if (FAILED(shellLink.GetIDList(&list)) || !list) return {};
+  const win::ItemList items(list);
   std::vector<wchar_t> buffer(kTextBufferLength, L'\0');
-  const bool found = SHGetPathFromIDListEx(items, buffer.data(), kTextBufferLength, GPFIDL_DEFAULT);
-  CoTaskMemFree(items);
-  if (!found) return {};
+  if (!SHGetPathFromIDListEx(items.get(), buffer.data(), kTextBufferLength, GPFIDL_DEFAULT)) return {};
   buffer.back() = L'\0';
   return buffer.data();
 }

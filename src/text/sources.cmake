@@ -2,7 +2,6 @@ pelmora_portable(
   ansi_limit.cpp
   text_rules.cpp
   utf16.cpp
-  utf7.cpp
   utf8.cpp
 )
 pelmora_windows(

@@ -52,6 +52,7 @@ inline void DestroyIconHandle(HICON h) { DestroyIcon(h); }
 inline void Unhook(HHOOK h) { UnhookWindowsHookEx(h); }
 inline void FreeItemList(LPITEMIDLIST items) { CoTaskMemFree(items); }
 inline void DeleteFontHandle(HFONT font) { DeleteObject(font); }
+inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 
 using FileHandle = Owned<HANDLE, CloseKernelHandle>;
 using FindHandle = Owned<HANDLE, CloseFind>;
@@ -60,6 +61,7 @@ using ThreadHandle = Owned<HANDLE, CloseKernelHandle>;
 using IconHandle = Owned<HICON, DestroyIconHandle>;
 using HookHandle = Owned<HHOOK, Unhook>;
 using FontHandle = Owned<HFONT, DeleteFontHandle>;
+using MenuHandle = Owned<HMENU, DestroyMenuHandle>;
 // A shell item list the shell allocated for the program.
 using ItemList = Owned<LPITEMIDLIST, FreeItemList>;
 

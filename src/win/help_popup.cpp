@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "win/handles.h"
+
 namespace pelmora {
 namespace {
 
@@ -146,10 +148,8 @@ void ShowHelpPopup(HWND owner, const std::wstring& text, POINT at) {
   // Wrapped at the popup's width, then placed to stay on the monitor the point is on.
   const int margin = Scaled(popup, kMargin);
   RECT textRect{};
-  if (HDC dc = GetDC(popup)) {
-    textRect = TextRect(popup, dc, text, Scaled(popup, kMaxWidth) - 2 * margin);
-    ReleaseDC(popup, dc);
-  }
+  if (const win::WindowDC dc(popup); dc)
+    textRect = TextRect(popup, dc.get(), text, Scaled(popup, kMaxWidth) - 2 * margin);
   RECT frame{0, 0, textRect.right + 2 * margin, textRect.bottom + 2 * margin};
   AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;

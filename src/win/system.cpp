@@ -9,17 +9,6 @@ namespace {
 IconChooserResponder g_iconResponder;
 }
 
-int GetPlatformId() {
-  // GetVersionEx is kept for what it reports here, the platform family.
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (!GetVersionExW(&info)) return 2;
-#pragma GCC diagnostic pop
-  return static_cast<int>(info.dwPlatformId);
-}
-
 // The buffer grows to whatever the system reports, so a long Windows folder is never cut.
 template <typename Query>
 static std::wstring QueryFolder(Query query) {

@@ -9,8 +9,6 @@ namespace pelmora {
 
 enum class PathKind { Missing = 0, Folder = 1, File = 2 };
 
-// 1 for the Windows 95/98/Me family, 2 for the NT family.
-int GetPlatformId();
 // The Windows and System folders, each with a trailing backslash; empty when unknown.
 std::wstring GetWindowsFolder();
 std::wstring GetSystemFolder();

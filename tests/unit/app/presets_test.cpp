@@ -6,48 +6,41 @@
 namespace pelmora {
 namespace {
 
-const PresetSystem kNt{L"C:\\Windows\\", L"C:\\Windows\\system32\\", 2};
-const PresetSystem k9x{L"C:\\WINDOWS\\", L"C:\\WINDOWS\\SYSTEM\\", 1};
+const PresetSystem kSystem{L"C:\\Windows\\", L"C:\\Windows\\system32\\"};
 
 TEST(SpecialPresets, EachFamilyFillsItsFields) {
   using F = PresetFamily;
   struct Row {
     PresetId preset;
-    const PresetSystem* system;
     PresetFields fields;
   } rows[] = {
-      {{F::ControlPanel, 0}, &kNt,
+      {{F::ControlPanel, 0},
        {L"C:\\Windows\\system32\\CONTROL.EXE", L"appwiz.cpl", L"アプリケーションの追加と削除",
         L"アプリケーションや Windows コンポーネントをインストールおよび削除します。",
         L"C:\\Windows\\system32\\appwiz.cpl", 0, false}},
-      // The Sound applet's icon sits at another index on the 95/98/Me family.
-      {{F::ControlPanel, 2}, &kNt,
+      {{F::ControlPanel, 2},
        {L"C:\\Windows\\system32\\CONTROL.EXE", L"mmsys.cpl @1", L"サウンド",
         L"イベントにサウンドを割り当ててサウンド デバイスを構成します。", L"C:\\Windows\\system32\\mmsys.cpl", 0,
         false}},
-      {{F::ControlPanel, 2}, &k9x,
-       {L"C:\\WINDOWS\\CONTROL.EXE", L"mmsys.cpl @1", L"サウンド",
-        L"イベントにサウンドを割り当ててサウンド デバイスを構成します。", L"C:\\WINDOWS\\SYSTEM\\mmsys.cpl", 2,
-        false}},
-      {{F::ControlPanel, 3}, &kNt,
+      {{F::ControlPanel, 3},
        {L"C:\\Windows\\system32\\CONTROL.EXE", L"sysdm.cpl,,1", L"システム(デバイスマネージャ)",
         L"コンピュータにインストールされているすべてのハードウェア デバイスを表示し、各デバイスのプロパティを変更します。",
         L"C:\\Windows\\system32\\sysdm.cpl", 0, false}},
-      {{F::Shutdown, 0}, &kNt,
+      {{F::Shutdown, 0},
        {L"C:\\Windows\\system32\\RUNDLL32.EXE", L"SHELL32.DLL,SHExitWindowsEx 1", L"シャットダウン",
         L"Windowsをシャットダウンします。", L"C:\\Windows\\system32\\SHELL32.DLL", 27, true}},
       // Fast restart alone goes through the 16-bit launcher.
-      {{F::Shutdown, 2}, &k9x,
-       {L"C:\\WINDOWS\\RUNDLL.EXE", L"USER.EXE,ExitWindowsExec", L"高速再起動", L"Windowsを高速再起動します。",
-        L"C:\\WINDOWS\\SYSTEM\\SHELL32.DLL", 27, true}},
-      {{F::Shutdown, 3}, &kNt,
+      {{F::Shutdown, 2},
+       {L"C:\\Windows\\system32\\RUNDLL.EXE", L"USER.EXE,ExitWindowsExec", L"高速再起動", L"Windowsを高速再起動します。",
+        L"C:\\Windows\\system32\\SHELL32.DLL", 27, true}},
+      {{F::Shutdown, 3},
        {L"C:\\Windows\\system32\\RUNDLL32.EXE", L"SHELL32.DLL,SHExitWindowsEx 0", L"ログオフ",
         L"Windowsからログオフします。", L"C:\\Windows\\system32\\SHELL32.DLL", 44, true}},
   };
   for (const auto& row : rows) {
-    const PresetFields got = FieldsOfPreset(row.preset, *row.system);
+    const PresetFields got = FieldsOfPreset(row.preset, kSystem);
     EXPECT_EQ(got, row.fields) << "family " << static_cast<int>(row.preset.family) << " index " << row.preset.index
-                               << " platform " << row.system->platformId << ": " << testing::PrintToString(got.target)
+                               << ": " << testing::PrintToString(got.target)
                                << " " << testing::PrintToString(got.arguments) << " " << got.iconIndex;
   }
 }
@@ -67,7 +60,7 @@ TEST(SpecialPresets, ExplorerOpensTheChosenFolderNamedAfterItOrItsDrive) {
       {0, L"\\\\server\\share", L"", L"/e,\\\\server\\share", L"share"},
   };
   for (const auto& row : rows) {
-    const PresetFields got = FieldsOfPreset({F::Explorer, row.index}, kNt, row.folder, row.label);
+    const PresetFields got = FieldsOfPreset({F::Explorer, row.index}, kSystem, row.folder, row.label);
     EXPECT_EQ(got.arguments, row.arguments);
     EXPECT_EQ(got.name, row.name);
     EXPECT_EQ(got.comment, row.folder);
@@ -79,21 +72,20 @@ TEST(SpecialPresets, ExplorerOpensTheChosenFolderNamedAfterItOrItsDrive) {
   EXPECT_NE(ExplorerPickerPrompt(0), ExplorerPickerPrompt(1));
 }
 
-TEST(SpecialPresets, VersionCheckHidesShutdownAndTwoAppletsOnTheNtFamily) {
-  auto available = [](int platform, int check) {
+TEST(SpecialPresets, VersionCheckHidesShutdownAndTwoApplets) {
+  auto available = [](int check) {
     std::wstring pattern;  // E explorer, C applets, S shutdown; "-" where unavailable
     for (int i = 0; i < kExplorerPresetCount; ++i)
-      pattern += PresetAvailable({PresetFamily::Explorer, i}, platform, check) ? L'E' : L'-';
+      pattern += PresetAvailable({PresetFamily::Explorer, i}, check) ? L'E' : L'-';
     for (int i = 0; i < kControlPanelPresetCount; ++i)
-      pattern += PresetAvailable({PresetFamily::ControlPanel, i}, platform, check) ? L'C' : L'-';
+      pattern += PresetAvailable({PresetFamily::ControlPanel, i}, check) ? L'C' : L'-';
     for (int i = 0; i < kShutdownPresetCount; ++i)
-      pattern += PresetAvailable({PresetFamily::Shutdown, i}, platform, check) ? L'S' : L'-';
+      pattern += PresetAvailable({PresetFamily::Shutdown, i}, check) ? L'S' : L'-';
     return pattern;
   };
-  EXPECT_EQ(available(2, 1), L"EECCC--CCCCC----");
-  EXPECT_EQ(available(2, 5), L"EECCC--CCCCC----");
-  EXPECT_EQ(available(2, 0), L"EECCCCCCCCCCSSSS");
-  EXPECT_EQ(available(1, 1), L"EECCCCCCCCCCSSSS");
+  EXPECT_EQ(available(1), L"EECCC--CCCCC----");
+  EXPECT_EQ(available(5), L"EECCC--CCCCC----");
+  EXPECT_EQ(available(0), L"EECCCCCCCCCCSSSS");
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <shlobj.h>
 
 #include "app/command_line.h"
-#include "text/utf7.h"
+#include "text/code_page.h"
 #include "win/shell_folders.h"
 #include "win/system.h"
 #include "support/win/http_test_server.h"
@@ -153,7 +153,7 @@ TEST(Entry, AutoKeepsATitleAndUrlOutsideTheAnsiCodePage) {
   const std::string marker = "[InternetShortcut.W]\r\nURL=";
   const auto start = bytes.find(marker) + marker.size();
   ASSERT_NE(start, std::string::npos + marker.size()) << bytes;
-  EXPECT_EQ(DecodeUtf7(bytes.substr(start, bytes.find("\r\n", start) - start)), url);
+  EXPECT_EQ(DecodeCodePage(kUtf7, bytes.substr(start, bytes.find("\r\n", start) - start)), url);
 }
 
 TEST(Entry, OtherwiseTheMainWindowOpensAndItsCloseEndsTheProgram) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "text/code_page.h"
-#include "text/utf7.h"
 #include "support/win/test_env.h"
 
 namespace pelmora {
@@ -88,17 +87,6 @@ TEST(WriteInternetShortcut, AnAnsiValueRemovesTheUnicodeFormsOfAnEarlierOne) {
   EXPECT_EQ(read.iconFile, L"C:\\é.ico");
 }
 
-TEST(Utf7, MatchesTheSystemsOwnCodec) {
-  for (const std::wstring text : {L"http://例え.jp/ページ?q=é&r=1+2", L"C:\\아이콘\\😀.ico", L"~!#$%*;<=>@[]^_`{|}\"-",
-                                  L"a\tb c\r\n", L""}) {
-    const int size = WideCharToMultiByte(CP_UTF7, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string system(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF7, 0, text.data(), static_cast<int>(text.size()), system.data(), size, nullptr, nullptr);
-    EXPECT_EQ(EncodeUtf7(text), system) << system;
-    EXPECT_EQ(DecodeUtf7(system), text) << system;
-  }
-}
-
 TEST(ReadInternetShortcut, WrittenAndHandMadeFiles) {
   TempFolder dir;
   ASSERT_TRUE(WriteInternetShortcut(dir / L"サイト.url", L"http://example.com/ページ?a=1&b=2", L"C:\\アイコン.ico", -3));
@@ -120,11 +108,11 @@ TEST(ReadInternetShortcut, WrittenAndHandMadeFiles) {
       {dir / L"4.url", "[InternetShortcut]\r\nURL=" + ToAnsiBytes(longUrl) + "\r\n", longUrl.substr(0, 19 + 246), L"", 0},
       {dir / L"한국 😀.url", "", unicodeUrl, L"C:\\아이콘\\a.ico", 1},
       // The Unicode form wins, also without the .A copy other programs may leave out...
-      {dir / L"5.url", "[InternetShortcut]\r\n" + ansiUrl + "[InternetShortcut.W]\r\nURL=" + EncodeUtf7(unicodeUrl) + "\r\n",
+      {dir / L"5.url", "[InternetShortcut]\r\n" + ansiUrl + "[InternetShortcut.W]\r\nURL=" + EncodeCodePage(kUtf7, unicodeUrl) + "\r\n",
        unicodeUrl, L"", 0},
       // ...unless the ANSI line was edited after it was written, or it is no UTF-7 at all.
       {dir / L"6.url", "[InternetShortcut]\r\nURL=http://edited/\r\n[InternetShortcut.A]\r\n" + ansiUrl +
-       "[InternetShortcut.W]\r\nURL=" + EncodeUtf7(unicodeUrl) + "\r\n", L"http://edited/", L"", 0},
+       "[InternetShortcut.W]\r\nURL=" + EncodeCodePage(kUtf7, unicodeUrl) + "\r\n", L"http://edited/", L"", 0},
       {dir / L"7.url", "[InternetShortcut]\r\nURL=http://a/\r\n[InternetShortcut.W]\r\nURL=" + ToAnsiBytes(L"http://日本/") +
        "\r\nIconFile=+-\r\n", L"http://a/", L"+", 0},
       {dir / L"8.url", "[InternetShortcut]\r\nURL=http://a/\r\n[InternetShortcut.W]\r\nURL=   \r\n", L"http://a/", L"", 0},
