@@ -72,9 +72,13 @@ foreach(folder ${win_folders})
   pelmora_windows_test(win_${folder}_tests ${PELMORA_SOURCE_DIR}/tests/win/${folder})
 endforeach()
 pelmora_test_folders(gui_folders ${PELMORA_SOURCE_DIR}/tests/gui)
+# The programs that drive real windows share one foreground, one focus and one pointer in the
+# prefix's desktop: they take turns, while the other tests run beside them.
 foreach(folder ${gui_folders})
   pelmora_windows_test(gui_${folder}_tests ${PELMORA_SOURCE_DIR}/tests/gui/${folder})
+  set_tests_properties(gui_${folder}_tests PROPERTIES RESOURCE_LOCK wine_desktop)
 endforeach()
+set_tests_properties(win_app_tests PROPERTIES RESOURCE_LOCK wine_desktop)
 
 # The shipped program itself: its imports and size.
 add_test(NAME exe_imports_and_size
