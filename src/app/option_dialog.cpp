@@ -333,17 +333,17 @@ void OptionDialog::btnAllDel_Click() {
 // ---- the right-click entry buttons ----
 
 void OptionDialog::ShowToggleState(int toggle, bool registered) {
+  static_assert(kToggleCount == kToggles);
   const ToggleButton& b = kToggleButtons[toggle];
   HWND button = Control(b.id);
+  registered_[toggle] = registered;
   SetWindowTextW(button, registered ? b.removeCaption : b.addCaption);
   SetWindowContextHelpId(button, registered ? b.removeHelpTopic : b.addHelpTopic);
 }
 
 void OptionDialog::Toggle_Click(int toggle) {
   const ToggleButton& b = kToggleButtons[toggle];
-  const std::wstring caption = Text(b.id);
-  const bool add = caption == b.addCaption;
-  if (!add && caption != b.removeCaption) return;
+  const bool add = !registered_[toggle];
   if (MessageBox(Question(add ? b.addQuestion : b.removeQuestion, b.menuCaption, add), kQuestion) != IDYES) return;
   if (add ? Register(toggle) : Unregister(toggle)) {
     ShowToggleState(toggle, add);

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "app/context_help.h"
@@ -67,6 +68,9 @@ class OptionDialog : public ModalDialog<OptionDialog> {
   Settings& settings_;
   OptionPaths paths_;
   ExtensionList extensions_;  // what lstExt shows
+  // Whether each right-click entry is registered, as its button shows it.
+  static constexpr int kToggles = 4;
+  std::array<bool, kToggles> registered_{};
   ToolTips tips_;
   ContextHelp help_;
 };
