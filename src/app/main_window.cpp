@@ -172,10 +172,7 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       StopTitleFetch();
       if (dropsRegistered_) RevokeDragDrop(hwnd_);
-      if (dropTarget_) {
-        dropTarget_->Release();
-        dropTarget_ = nullptr;
-      }
+      dropTarget_.Reset();
       return FALSE;
     default:
       return FALSE;
@@ -314,10 +311,10 @@ void MainWindow::Form_Load() {
   UpdateCreateButton();
   // Files and URLs may be dropped anywhere on the window; a drop only hands its data over. The
   // window takes drops once it is shown: OLE starts then, not before.
-  dropTarget_ = new DropTarget([this](const DroppedData& data) {
+  dropTarget_.Attach(new DropTarget([this](const DroppedData& data) {
     pendingDrops_.push_back(data);
     PostMessageW(hwnd_, kDroppedMessage, 0, 0);
-  });
+  }));
   SetTimer(hwnd_, kAfterShowTimer, kAfterShowDelayMs, nullptr);
   // 16. A target handed over on the command line.
   if (!commandLine_.empty()) TakeStartupTarget(commandLine_);
@@ -377,7 +374,7 @@ void MainWindow::FinishLoad() {
   for (int id : kTextFields) SelectAllOnFocus(Control(id));
   RememberFocusBefore(Control(IDC_BTN_HELP));
   urlTable_ = LoadUrlTable(urlIniPath_);
-  if (dropTarget_ && EnsureOle()) dropsRegistered_ = SUCCEEDED(RegisterDragDrop(hwnd_, dropTarget_));
+  if (dropTarget_ && EnsureOle()) dropsRegistered_ = SUCCEEDED(RegisterDragDrop(hwnd_, dropTarget_.Get()));
 }
 
 void MainWindow::Form_Activate() { SetMessageBoxOwner(hwnd_); }

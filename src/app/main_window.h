@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <wrl/client.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,7 +62,7 @@ class MainWindow {
   // A page title is being fetched for the name (the create command waits for it).
   bool FetchingTitle() const { return download_ != nullptr; }
   // The window's drop target (registered for the whole window).
-  IDropTarget* DropTargetObject() const { return dropTarget_; }
+  IDropTarget* DropTargetObject() const { return dropTarget_.Get(); }
   const FlatButtons& ToolButtons() const { return flatButtons_; }
   // The part of the load that follows the first paint is done.
   bool LoadFinished() const { return loadFinished_; }
@@ -179,7 +181,7 @@ class MainWindow {
   bool unloadWhenIdle_ = false;
   std::unique_ptr<PageDownload> download_;
   WPARAM downloadId_ = 0;
-  DropTarget* dropTarget_ = nullptr;
+  Microsoft::WRL::ComPtr<DropTarget> dropTarget_;
   bool dropsRegistered_ = false;
   bool loadFinished_ = false;
   std::vector<DroppedData> pendingDrops_;
