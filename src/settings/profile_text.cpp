@@ -112,25 +112,6 @@ constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 constexpr char kUtf16LeMark[] = "\xFF\xFE";
 constexpr char kUtf16BeMark[] = "\xFE\xFF";
 
-std::string EncodeUtf16(std::wstring_view text, bool bigEndian) {
-  std::string out;
-  const auto unit = [&](char32_t u) {
-    const char high = static_cast<char>((u >> 8) & 0xFF), low = static_cast<char>(u & 0xFF);
-    out += bigEndian ? high : low;
-    out += bigEndian ? low : high;
-  };
-  for (const wchar_t c : text) {
-    const char32_t point = static_cast<char32_t>(c);
-    if (point > 0xFFFF) {  // hosts where wchar_t holds whole code points
-      unit(0xD800 + ((point - 0x10000) >> 10));
-      unit(0xDC00 + ((point - 0x10000) & 0x3FF));
-    } else {
-      unit(point);
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 std::wstring ApplyProfileWrites(std::wstring_view text, const ProfileWrites& writes) {
@@ -152,8 +133,8 @@ ProfileFileText DecodeProfileFile(std::string_view bytes) {
 std::string EncodeProfileFile(const ProfileFileText& file) {
   switch (file.encoding) {
     case ProfileEncoding::Utf8: return kUtf8Mark + EncodeCodePage(65001, file.text);
-    case ProfileEncoding::Utf16Le: return kUtf16LeMark + EncodeUtf16(file.text, false);
-    case ProfileEncoding::Utf16Be: return kUtf16BeMark + EncodeUtf16(file.text, true);
+    case ProfileEncoding::Utf16Le: return kUtf16LeMark + EncodeUtf16Bytes(file.text, false);
+    case ProfileEncoding::Utf16Be: return kUtf16BeMark + EncodeUtf16Bytes(file.text, true);
     case ProfileEncoding::Ansi: break;
   }
   return ToAnsiBytes(file.text);

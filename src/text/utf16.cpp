@@ -20,6 +20,26 @@ void AppendCodePoint(std::wstring& text, char32_t codePoint) {
   text.push_back(static_cast<wchar_t>(codePoint));
 }
 
+std::string EncodeUtf16Bytes(std::wstring_view text, bool bigEndian) {
+  std::string out;
+  out.reserve(text.size() * 2);
+  const auto unit = [&](char32_t u) {
+    const char high = static_cast<char>((u >> 8) & 0xFF), low = static_cast<char>(u & 0xFF);
+    out += bigEndian ? high : low;
+    out += bigEndian ? low : high;
+  };
+  for (const wchar_t c : text) {
+    const char32_t point = static_cast<char32_t>(c);
+    if (point > 0xFFFF) {
+      unit(0xD800 + ((point - 0x10000) >> 10));
+      unit(0xDC00 + ((point - 0x10000) & 0x3FF));
+    } else {
+      unit(point);
+    }
+  }
+  return out;
+}
+
 std::wstring DecodeUtf16Bytes(std::string_view bytes, bool bigEndian) {
   std::wstring out;
   out.reserve(bytes.size() / 2);

@@ -12,6 +12,10 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 // without its partner becomes U+FFFD.
 std::wstring DecodeUtf16Bytes(std::string_view bytes, bool bigEndian);
 
+// The text as little- or big-endian UTF-16 bytes (code points beyond U+FFFF as surrogate pairs
+// where wchar_t holds whole code points).
+std::string EncodeUtf16Bytes(std::wstring_view text, bool bigEndian);
+
 // Appends one code point (a surrogate pair on Windows for those beyond U+FFFF).
 void AppendCodePoint(std::wstring& text, char32_t codePoint);
 
