@@ -59,8 +59,8 @@ int Clamp(int index, int count) { return index < 0 ? 0 : (index >= count ? count
 
 }  // namespace
 
-bool PresetAvailable(PresetId preset, int windowsVersionCheck) {
-  if (windowsVersionCheck == 0) return true;
+bool PresetAvailable(PresetId preset, bool windowsVersionCheck) {
+  if (!windowsVersionCheck) return true;
   switch (preset.family) {
     case PresetFamily::Shutdown: return false;
     case PresetFamily::ControlPanel: return preset.index != 3 && preset.index != 4;

@@ -24,9 +24,9 @@ struct PresetSystem {
   std::wstring systemFolder;
 };
 
-// With the version check on (WindowsVersionCheck other than 0), Windows offers neither the
+// With the version check on (WindowsVersionCheck not stored as 0), Windows offers neither the
 // shutdown presets nor the System and Network applets.
-bool PresetAvailable(PresetId preset, int windowsVersionCheck);
+bool PresetAvailable(PresetId preset, bool windowsVersionCheck);
 
 // The yes/no question asked before a preset fills the fields.
 std::wstring PresetQuestion(PresetId preset);

@@ -15,14 +15,14 @@ NameProposal NameFromContents(const std::wstring& target, const std::wstring& fi
   NameProposal found;
   const std::wstring upper = ToUpper(fileName);
   if (EndsWith(upper, L".HTML") || EndsWith(upper, L".HTM")) {
-    if (settings.GetHtmlTitle == 1) found.name = ReadHtmlTitle(target, FetchLimitsOf(settings).htmlBuffer);
+    if (settings.GetHtmlTitle) found.name = ReadHtmlTitle(target, FetchLimitsOf(settings).htmlBuffer);
   } else if (EndsWith(upper, L".EXE")) {
     // The comment proposal uses the description, so it is read for it too.
-    if (settings.GetVersion != 1 && settings.Comment != 2) return found;
+    if (!settings.GetVersion && settings.Comment != 2) return found;
     const VersionNames names = ReadVersionNames(target);
     found.fileDescription = names.FileDescription;
-    if (settings.GetVersion == 1) found.name = names.ProductName.empty() ? names.FileDescription : names.ProductName;
-  } else if (EndsWith(upper, L".MP3") && settings.GetMp3Info == 1) {
+    if (settings.GetVersion) found.name = names.ProductName.empty() ? names.FileDescription : names.ProductName;
+  } else if (EndsWith(upper, L".MP3") && settings.GetMp3Info) {
     found.name = ReadMp3Name(target, settings.GetMp3Format);
   }
   return found;
@@ -41,7 +41,7 @@ NameProposal DeriveShortcutName(const std::wstring& target, TargetKind kind, con
       if (proposal.name.empty()) proposal.name = NameFromFileName(target, settings.ExtCut);
       break;
     case TargetKind::Url:
-      proposal.fetchTitle = settings.GetUrlTitle == 1;
+      proposal.fetchTitle = settings.GetUrlTitle;
       break;
     case TargetKind::Invalid:
       break;

@@ -24,10 +24,10 @@ std::wstring WithoutExtension(std::wstring_view fileName) {
 
 bool IsDriveRoot(std::wstring_view path) { return path.size() == 3 && EndsWith(path, L":\\"); }
 
-std::wstring NameFromFileName(std::wstring_view target, int extCut) {
+std::wstring NameFromFileName(std::wstring_view target, bool extCut) {
   const std::wstring fileName = FileNameOf(target);
   const std::wstring upper = ToUpper(target);
-  if (extCut == 1 || EndsWith(upper, L".URL") || EndsWith(upper, L".LNK")) return WithoutExtension(fileName);
+  if (extCut || EndsWith(upper, L".URL") || EndsWith(upper, L".LNK")) return WithoutExtension(fileName);
   return fileName;
 }
 

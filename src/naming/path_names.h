@@ -29,7 +29,7 @@ ChosenFileType ChosenFileTypeOf(std::wstring_view path);
 
 // The name a file target gets from its file name when nothing inside it gave one: without the
 // extension when `extCut` is 1, and always for a shortcut (.lnk, .url) file.
-std::wstring NameFromFileName(std::wstring_view target, int extCut);
+std::wstring NameFromFileName(std::wstring_view target, bool extCut);
 
 // The folder of a File target: the path without its file name and the "\" before it, with
 // the "\" kept for a drive root (C:\a.txt gives C:\, C:\dir\a.txt gives C:\dir). Empty for a

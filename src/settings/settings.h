@@ -1,26 +1,27 @@
-// Every persisted option, each field named like its key in the settings file.
+// Every persisted option, each field named like its key in the settings file. Switches are
+// bools here; the file holds them as 0 and 1.
 #pragma once
 #include <string>
 
 namespace pelmora {
 
 struct Settings {
-  int WindowPos = 0;
-  int CheckLocation = 0;
-  int NoMessage = 0;
-  int ArrowIcon = 0;
-  int ExitAfterCreate = 0;
+  bool WindowPos = false;
+  bool CheckLocation = false;
+  bool NoMessage = false;
+  bool ArrowIcon = false;
+  bool ExitAfterCreate = false;
   int Comment = 0;  // 0 none, 1 the target's full path, 2 an executable's description
-  int GetHtmlTitle = 1;
-  int GetUrlTitle = 0;
-  int GetUrlDlgTitle = 0;
+  bool GetHtmlTitle = true;
+  bool GetUrlTitle = false;
+  bool GetUrlDlgTitle = false;
   int HtmlBuffer = 2048;
   int ConnectTimeOut = 5;
   int ReceiveTimeOut = 10;
-  int GetVersion = 1;
-  int GetMp3Info = 1;
+  bool GetVersion = true;
+  bool GetMp3Info = true;
   std::wstring GetMp3Format = L"%A - %T";
-  int ExtCut = 1;
+  bool ExtCut = true;
 };
 
 }  // namespace pelmora

@@ -22,7 +22,7 @@ LoadedSettings LoadSettings(const std::wstring& path) {
     // Through the same whole-file replace as a save: another window may be closing just now.
     if (options.dropGetTitle) UpdateProfileFile(path, {{kGeneralSection, L"GetTitle", std::nullopt}});
   }
-  if (out.settings.CheckLocation == 1) {
+  if (out.settings.CheckLocation) {
     const ProfileSection boxes(path, kShortcutFolderSection);
     out.boxStates = DecodeShortcutFolder(ValuesOf(boxes));
   }

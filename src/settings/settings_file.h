@@ -16,8 +16,8 @@ struct LoadedSettings {
   std::optional<WindowLeftTop> windowLeftTop;
   // The boxes to tick when CheckLocation is on; nullopt leaves the boxes alone.
   std::optional<ShortcutFolderStates> boxStates;
-  // [Debug] WindowsVersionCheck: 1 unless stored as 0.
-  int WindowsVersionCheck = 1;
+  // [Debug] WindowsVersionCheck: on unless stored as 0.
+  bool WindowsVersionCheck = true;
 };
 
 // Reads every option (a missing file, section or key gives its default). An old GetTitle key

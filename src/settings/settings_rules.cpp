@@ -42,32 +42,35 @@ enum class GeneralRule { Switch, Choice, Positive, Text };
 struct GeneralKey {
   const wchar_t* key;
   GeneralRule rule;
-  int Settings::*number = nullptr;  // every rule but Text
-  int fallback = 0;                 // what an absent key gives
+  int Settings::*number = nullptr;  // Choice and Positive
+  int fallback = 0;                 // what an absent key gives (for a switch: 1 on, 0 off)
   int maximum = 0;                  // Choice and Positive
   std::wstring Settings::*text = nullptr;
   const wchar_t* textFallback = L"";
+  bool Settings::*flag = nullptr;  // Switch
 };
 
 // The keys of [GENERAL] in the order they are written.
 const GeneralKey kGeneralKeys[] = {
-    {L"WindowPos", GeneralRule::Switch, &Settings::WindowPos, 0},
-    {L"CheckLocation", GeneralRule::Switch, &Settings::CheckLocation, 0},
-    {L"NoMessage", GeneralRule::Switch, &Settings::NoMessage, 0},
-    {L"ArrowIcon", GeneralRule::Switch, &Settings::ArrowIcon, 0},
-    {L"ExitAfterCreate", GeneralRule::Switch, &Settings::ExitAfterCreate, 0},
+    {.key = L"WindowPos", .rule = GeneralRule::Switch, .flag = &Settings::WindowPos},
+    {.key = L"CheckLocation", .rule = GeneralRule::Switch, .flag = &Settings::CheckLocation},
+    {.key = L"NoMessage", .rule = GeneralRule::Switch, .flag = &Settings::NoMessage},
+    {.key = L"ArrowIcon", .rule = GeneralRule::Switch, .flag = &Settings::ArrowIcon},
+    {.key = L"ExitAfterCreate", .rule = GeneralRule::Switch, .flag = &Settings::ExitAfterCreate},
     {L"Comment", GeneralRule::Choice, &Settings::Comment, 0, 2},
-    {L"GetHtmlTitle", GeneralRule::Switch, &Settings::GetHtmlTitle, 1},
-    {L"GetUrlTitle", GeneralRule::Switch, &Settings::GetUrlTitle, 0},
-    {L"GetUrlDlgTitle", GeneralRule::Switch, &Settings::GetUrlDlgTitle, 0},
+    {.key = L"GetHtmlTitle", .rule = GeneralRule::Switch, .fallback = 1, .flag = &Settings::GetHtmlTitle},
+    {.key = L"GetUrlTitle", .rule = GeneralRule::Switch, .flag = &Settings::GetUrlTitle},
+    {.key = L"GetUrlDlgTitle", .rule = GeneralRule::Switch, .flag = &Settings::GetUrlDlgTitle},
     {L"HtmlBuffer", GeneralRule::Positive, &Settings::HtmlBuffer, 2048, INT_MAX},
     {L"ConnectTimeOut", GeneralRule::Positive, &Settings::ConnectTimeOut, 5, kMaxTimeOut},
     {L"ReceiveTimeOut", GeneralRule::Positive, &Settings::ReceiveTimeOut, 10, kMaxTimeOut},
-    {L"GetVersion", GeneralRule::Switch, &Settings::GetVersion, 1},
-    {L"GetMp3Info", GeneralRule::Switch, &Settings::GetMp3Info, 1},
+    {.key = L"GetVersion", .rule = GeneralRule::Switch, .fallback = 1, .flag = &Settings::GetVersion},
+    {.key = L"GetMp3Info", .rule = GeneralRule::Switch, .fallback = 1, .flag = &Settings::GetMp3Info},
     {L"GetMp3Format", GeneralRule::Text, nullptr, 0, 0, &Settings::GetMp3Format, L"%A - %T"},
-    {L"ExtCut", GeneralRule::Switch, &Settings::ExtCut, 1},
+    {.key = L"ExtCut", .rule = GeneralRule::Switch, .fallback = 1, .flag = &Settings::ExtCut},
 };
+
+std::wstring SwitchValue(bool on) { return on ? L"1" : L"0"; }
 
 }  // namespace
 
@@ -130,8 +133,8 @@ int ProfileNumber(std::wstring_view value) {
   return static_cast<int>(number);
 }
 
-int OnByDefault(std::optional<int> stored) { return stored && *stored == 0 ? 0 : 1; }
-int OffByDefault(std::optional<int> stored) { return stored && *stored == 1 ? 1 : 0; }
+bool OnByDefault(std::optional<int> stored) { return !(stored && *stored == 0); }
+bool OffByDefault(std::optional<int> stored) { return stored && *stored == 1; }
 
 GeneralOptions DecodeGeneral(const StoredValue& general) {
   GeneralOptions out;
@@ -143,9 +146,13 @@ GeneralOptions DecodeGeneral(const StoredValue& general) {
       continue;
     }
     const std::optional<int> stored = StoredNumber(general, row.key);
+    if (row.rule == GeneralRule::Switch) {
+      s.*row.flag = row.fallback == 1 ? OnByDefault(stored) : OffByDefault(stored);
+      continue;
+    }
     int& field = s.*row.number;
     switch (row.rule) {
-      case GeneralRule::Switch: field = row.fallback == 1 ? OnByDefault(stored) : OffByDefault(stored); break;
+      case GeneralRule::Switch: break;
       case GeneralRule::Choice: {
         const int chosen = stored.value_or(row.fallback);
         field = chosen >= 0 && chosen <= row.maximum ? chosen : row.fallback;
@@ -155,7 +162,7 @@ GeneralOptions DecodeGeneral(const StoredValue& general) {
       case GeneralRule::Text: break;
     }
   }
-  if (s.WindowPos == 1) {
+  if (s.WindowPos) {
     out.windowLeftTop = WindowLeftTop{StoredNumber(general, L"WindowLeft").value_or(0),
                                       StoredNumber(general, L"WindowTop").value_or(0)};
   }
@@ -175,7 +182,7 @@ ShortcutFolderStates DecodeShortcutFolder(const StoredValue& shortcutFolder) {
   return states;
 }
 
-int DecodeWindowsVersionCheck(const StoredValue& debug) {
+bool DecodeWindowsVersionCheck(const StoredValue& debug) {
   return OnByDefault(StoredNumber(debug, L"WindowsVersionCheck"));
 }
 
@@ -188,9 +195,9 @@ KeyValues EncodeGeneral(const Settings& s, std::optional<WindowLeftTop> windowLe
       out.emplace_back(row.key, TrimSpaces(text).empty() ? std::wstring() : text);
       continue;
     }
-    out.emplace_back(row.key, std::to_wstring(s.*row.number));
+    out.emplace_back(row.key, row.rule == GeneralRule::Switch ? SwitchValue(s.*row.flag) : std::to_wstring(s.*row.number));
     // The position follows its switch, and only when it is to be restored.
-    if (row.number == &Settings::WindowPos && s.WindowPos == 1 && windowLeftTop) {
+    if (row.flag == &Settings::WindowPos && s.WindowPos && windowLeftTop) {
       out.emplace_back(L"WindowLeft", std::to_wstring(windowLeftTop->left));
       out.emplace_back(L"WindowTop", std::to_wstring(windowLeftTop->top));
     }
@@ -200,9 +207,9 @@ KeyValues EncodeGeneral(const Settings& s, std::optional<WindowLeftTop> windowLe
 
 KeyValues EncodeShortcutFolder(const ShortcutFolderStates& states) {
   KeyValues out;
-  out.emplace_back(L"AllUsers", std::to_wstring(states.AllUsers));
+  out.emplace_back(L"AllUsers", SwitchValue(states.AllUsers));
   for (std::size_t i = 0; i < kShortcutFolderKeys.size(); ++i)
-    out.emplace_back(kShortcutFolderKeys[i], std::to_wstring(states.where[i]));
+    out.emplace_back(kShortcutFolderKeys[i], SwitchValue(states.where[i]));
   return out;
 }
 

@@ -30,8 +30,8 @@ struct WindowLeftTop {
 
 // The All Users box and the seven destination boxes (indexed by DestinationKind), 0 or 1.
 struct ShortcutFolderStates {
-  int AllUsers = 0;
-  std::array<int, 7> where{};
+  bool AllUsers = false;
+  std::array<bool, 7> where{};
   bool operator==(const ShortcutFolderStates&) const = default;
 };
 // Keys of the destination boxes in the file, in DestinationKind order.
@@ -43,10 +43,10 @@ inline constexpr std::array<const wchar_t*, 7> kShortcutFolderKeys = {
 // 32-bit range.
 int ProfileNumber(std::wstring_view value);
 
-// Switches are held as 0 or 1. An on-by-default switch is off only for a stored 0; an
-// off-by-default switch is on only for a stored 1. Absent keys (nullopt) give the default.
-int OnByDefault(std::optional<int> stored);
-int OffByDefault(std::optional<int> stored);
+// An on-by-default switch is off only for a stored 0; an off-by-default switch is on only for a
+// stored 1. Absent keys (nullopt) give the default.
+bool OnByDefault(std::optional<int> stored);
+bool OffByDefault(std::optional<int> stored);
 
 // The value of `key` in a section's text as GetPrivateProfileSection hands it over ("key=value"
 // lines, each ended by NUL), read as GetPrivateProfileString reads it: the first line with that
@@ -85,7 +85,7 @@ GeneralOptions DecodeGeneral(const StoredValue& general);
 ShortcutFolderStates DecodeShortcutFolder(const StoredValue& shortcutFolder);
 
 // [Debug] WindowsVersionCheck: on unless stored as 0.
-int DecodeWindowsVersionCheck(const StoredValue& debug);
+bool DecodeWindowsVersionCheck(const StoredValue& debug);
 
 // Keys and values in the order they are written.
 using KeyValues = std::vector<std::pair<std::wstring, std::wstring>>;

@@ -111,14 +111,14 @@ auto Fields(const Settings& s) {
 // Every field comes back through the file's text from its own key. Over the four rows each
 // switch gets the bits of its own number, so no two switches ever agree throughout.
 TEST(DecodeGeneral, ReadsBackWhatEncodeWrote) {
-  int Settings::*const switches[] = {&Settings::WindowPos,      &Settings::CheckLocation, &Settings::NoMessage,
+  bool Settings::*const switches[] = {&Settings::WindowPos,      &Settings::CheckLocation, &Settings::NoMessage,
                                      &Settings::ArrowIcon,      &Settings::ExitAfterCreate, &Settings::GetHtmlTitle,
                                      &Settings::GetUrlTitle,    &Settings::GetUrlDlgTitle, &Settings::GetVersion,
                                      &Settings::GetMp3Info,     &Settings::ExtCut};
   for (int bit = 0; bit < 4; ++bit) {
     SCOPED_TRACE(bit);
     Settings s;
-    for (std::size_t i = 0; i < std::size(switches); ++i) s.*switches[i] = static_cast<int>((i + 1) >> bit) & 1;
+    for (std::size_t i = 0; i < std::size(switches); ++i) s.*switches[i] = (((i + 1) >> bit) & 1) != 0;
     s.Comment = bit % 3;
     s.HtmlBuffer = 65536 + bit;
     s.ConnectTimeOut = 20 + bit;
@@ -128,7 +128,7 @@ TEST(DecodeGeneral, ReadsBackWhatEncodeWrote) {
     for (const auto& [key, value] : EncodeGeneral(s, WindowLeftTop{-12, 345})) file[key] = value;
     const GeneralOptions back = DecodeGeneral(Section(file));
     EXPECT_EQ(Fields(back.settings), Fields(s));
-    EXPECT_EQ(back.windowLeftTop.has_value(), s.WindowPos == 1);
+    EXPECT_EQ(back.windowLeftTop.has_value(), s.WindowPos);
     EXPECT_FALSE(back.dropGetTitle);
   }
   // An empty file gives the same options as a program that never read one.
