@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/main_window_controls.h"
 #include "app/message_loop.h"
 #include "resource.h"
 #include "win/help_popup.h"
@@ -96,8 +97,8 @@ void TakeDown() {
 void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
   const ULONGLONG now = GetTickCount64();
   switch (g.step) {
-    case 0:  // the window is whole
-      if (!g.window->LoadFinished()) return;
+    case 0:  // the window is whole: what follows the first paint runs now, as its timer would
+      SendMessageW(g.main, WM_TIMER, kAfterShowTimer, 0);
       Act();
       g.step = 1;
       return;

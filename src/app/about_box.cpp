@@ -5,7 +5,6 @@
 #include "app/version_text.h"
 #include "resource.h"
 #include "win/launch.h"
-#include "win/message_box.h"
 
 namespace pelmora {
 
@@ -18,9 +17,6 @@ void AboutBox::Run(HWND owner) { RunModal(owner, IDD_ABOUT); }
 
 INT_PTR AboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
-      return FALSE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         Command1_Click(LOWORD(wParam));
@@ -49,13 +45,11 @@ void AboutBox::Form_Load() {
     if (nameFont_)
       SendDlgItemMessageW(hwnd_, IDC_LBL_ABOUT_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont_.get()), FALSE);
   }
-  if (!info_.productName.empty()) SetDlgItemTextW(hwnd_, IDC_LBL_ABOUT_NAME, info_.productName.c_str());
-  SetDlgItemTextW(hwnd_, IDC_LBL_MYVER, VersionText(info_.major, info_.minor, info_.revision).c_str());
-  SetDlgItemTextW(hwnd_, IDC_LBL_COPYRIGHT, info_.legalCopyright.c_str());
-  SetDlgItemTextW(hwnd_, IDC_LBL_HP, (std::wstring(L"<a>") + kHomePageAddress + L"</a>").c_str());
+  if (!info_.productName.empty()) SetText(IDC_LBL_ABOUT_NAME, info_.productName);
+  SetText(IDC_LBL_MYVER, VersionText(info_.major, info_.minor, info_.revision));
+  SetText(IDC_LBL_COPYRIGHT, info_.legalCopyright);
+  SetText(IDC_LBL_HP, std::wstring(L"<a>") + kHomePageAddress + L"</a>");
 }
-
-void AboutBox::Form_Activate() { SetMessageBoxOwner(hwnd_); }
 
 void AboutBox::lblHP_Click() { OpenInShell(kHomePageAddress); }
 

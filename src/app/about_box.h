@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "win/handles.h"
-#include "win/modal_dialog.h"
+#include "win/dialog_window.h"
 #include "win/program_info.h"
 
 namespace pelmora {
@@ -14,17 +14,16 @@ inline constexpr wchar_t kHomePageAddress[] = L"https://www.pelmora.jp/";
 // Shows the box modally over `owner` until OK, Enter, Esc or the close box.
 void ShowAboutBox(HWND owner, const ProgramInfo& info);
 
-class AboutBox : public ModalDialog<AboutBox> {
+class AboutBox : public DialogWindow<AboutBox> {
  public:
   explicit AboutBox(ProgramInfo info) : info_(std::move(info)) {}
   void Run(HWND owner);
 
  private:
-  friend class ModalDialog<AboutBox>;
+  friend class DialogWindow<AboutBox>;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Form_Load();
-  void Form_Activate();
   void lblHP_Click();
   void Image1_Click() { lblHP_Click(); }
   void Command1_Click(int result) { EndDialog(hwnd_, result); }

@@ -38,7 +38,6 @@ class FlatButtons {
   bool Draw(const DRAWITEMSTRUCT& item) const;
   // False for a hidden or disabled button, else what the window's test says.
   bool Usable(int index) const;
-  ToolButtonLook LookOf(int index) const { return hover_.LookOf(index); }
 
  private:
   static LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,

@@ -21,40 +21,31 @@ constexpr int kPasteButton = 9;
 }  // namespace
 
 bool MainWindow::ToolButtonUsable(int index) const {
-  if (index == kOpenTargetButton || index == kCopyButton) return !TrimSpaces(Text(IDC_TXT_LNKPATH)).empty();
+  if (index == kOpenTargetButton || index == kCopyButton) return !TrimSpaces(form_.Target()).empty();
   if (index == kPasteButton) return ClipboardHasText();
   return true;
-}
-
-std::wstring MainWindow::ToolButtonFolder(DestinationKind kind) const {
-  if (const SubFolderDestination* sub = SubFolderDestinationOf(kind)) {
-    const std::wstring typed = TrimSpaces(Text(SubFolderControlsOf(sub->list).combo));
-    return GetPathKind(typed) == PathKind::Folder ? typed : std::wstring();
-  }
-  return FixedDestinationFolder(folders_, kind, IsChecked(IDC_CHK_ALLUSERS));
 }
 
 void MainWindow::picFlatButton_Click(int index) {
   // The keyboard's Space reaches a button the pointer would leave flat: it does nothing either.
   if (!flatButtons_.Usable(index)) return;
   if (index < kDestinationCount) {
-    const std::wstring folder = TrimSpaces(ToolButtonFolder(static_cast<DestinationKind>(index)));
+    const std::wstring folder = TrimSpaces(destinations_.FolderToOpen(static_cast<DestinationKind>(index)));
     if (!folder.empty()) LaunchExplorer(ExplorerOpenArguments(folder));
     return;
   }
   switch (index) {
     case kOpenTargetButton: {
-      const OpenLinkResult result = OpenLinkTarget(Text(IDC_TXT_LNKPATH));
-      targetKind_ = result.kind;
+      const OpenLinkResult result = OpenLinkTarget(hwnd_, form_.Target());
       if (result.outcome == OpenLinkOutcome::InvalidTarget) FocusField(Control(IDC_TXT_LNKPATH));
       break;
     }
     case kCopyButton:
-      SetClipboardText(hwnd_, TrimSpaces(Text(IDC_TXT_LNKPATH)));
+      SetClipboardText(hwnd_, TrimSpaces(form_.Target()));
       break;
     case kPasteButton:
       // One line, as the field itself pastes.
-      if (const std::wstring text = FirstLine(ClipboardText(hwnd_)); !text.empty()) SetText(IDC_TXT_LNKPATH, text);
+      if (const std::wstring text = FirstLine(ClipboardText(hwnd_)); !text.empty()) form_.SetTarget(text);
       break;
     default:
       break;

@@ -9,22 +9,22 @@
 
 namespace pelmora {
 
-OpenLinkResult OpenLinkTarget(const std::wstring& targetText) {
+OpenLinkResult OpenLinkTarget(HWND owner, const std::wstring& targetText) {
   const std::wstring target = TrimSpaces(targetText);
   const TargetKind kind = ClassifyTarget(target);
   if (IsFileSystemTarget(kind)) {
-    if (LaunchExplorer(ExplorerSelectArguments(target))) return {OpenLinkOutcome::ExplorerStarted, kind};
-    MessageBox(kOpenParentFailedMessage, MB_ICONEXCLAMATION | MB_OK);
-    return {OpenLinkOutcome::ExplorerFailed, kind};
+    if (LaunchExplorer(ExplorerSelectArguments(target))) return {OpenLinkOutcome::ExplorerStarted};
+    MessageBox(owner, kOpenParentFailedMessage, MB_ICONEXCLAMATION | MB_OK);
+    return {OpenLinkOutcome::ExplorerFailed};
   }
   if (kind == TargetKind::Url) {
-    if (MessageBox(L"ブラウザを起動してURLを開きますか？", MB_ICONQUESTION | MB_YESNO) != IDYES)
-      return {OpenLinkOutcome::BrowserDeclined, kind};
+    if (MessageBox(owner, L"ブラウザを起動してURLを開きますか？", MB_ICONQUESTION | MB_YESNO) != IDYES)
+      return {OpenLinkOutcome::BrowserDeclined};
     OpenInShell(target);
-    return {OpenLinkOutcome::BrowserOpened, kind};
+    return {OpenLinkOutcome::BrowserOpened};
   }
-  MessageBox(kInvalidTargetMessage, MB_ICONEXCLAMATION | MB_OK);
-  return {OpenLinkOutcome::InvalidTarget, kind};
+  MessageBox(owner, kInvalidTargetMessage, MB_ICONEXCLAMATION | MB_OK);
+  return {OpenLinkOutcome::InvalidTarget};
 }
 
 }  // namespace pelmora

@@ -1,6 +1,8 @@
 // The main window's "open the target" action: Explorer on the target's parent folder with the
 // target selected, or the URL in the browser after asking.
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 #include "url/target_kind.h"
@@ -17,11 +19,10 @@ enum class OpenLinkOutcome {
 
 struct OpenLinkResult {
   OpenLinkOutcome outcome;
-  TargetKind kind;  // the classified kind, to keep as the current target's
 };
 
-// `targetText` is the target field's text as typed; it is trimmed here. Messages go through the
-// program's MessageBox, centred on the window activated last.
-OpenLinkResult OpenLinkTarget(const std::wstring& targetText);
+// `targetText` is the target field's text as typed; it is trimmed here. Messages are modal to
+// `owner`.
+OpenLinkResult OpenLinkTarget(HWND owner, const std::wstring& targetText);
 
 }  // namespace pelmora

@@ -89,8 +89,6 @@ std::wstring ExtensionQuestion(std::wstring_view extension, bool add) {
 }
 
 // The checked state of the settings' switches: 1 ticks the box, anything else clears it.
-UINT BoxState(int value) { return value == 1 ? BST_CHECKED : BST_UNCHECKED; }
-
 }  // namespace
 
 OptionPaths OptionPathsOfProgram() {
@@ -112,9 +110,6 @@ INT_PTR OptionDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return TRUE;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) SetMessageBoxOwner(hwnd_);
-      return FALSE;
     default:
       return FALSE;
   }
@@ -190,13 +185,13 @@ void OptionDialog::Form_Load() {
   SetChecked(IDC_CHK_GETURLDLGTITLE, s.GetUrlDlgTitle);
   SetChecked(IDC_CHK_GETVERSION, s.GetVersion);
   SetChecked(IDC_CHK_GETMP3INFO, s.GetMp3Info);
-  SetWindowTextW(Control(IDC_TXT_FORMAT), s.GetMp3Format.c_str());
+  SetText(IDC_TXT_FORMAT, s.GetMp3Format);
   SetChecked(IDC_CHK_EXTCUT, s.ExtCut);
   for (const wchar_t* entry : kCommentEntries)
     SendDlgItemMessageW(hwnd_, IDC_CMB_COMMENT, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
   // A value the list does not hold selects the first entry, so that OK stores a valid one.
   const int comment = (s.Comment >= 0 && s.Comment < static_cast<int>(std::size(kCommentEntries))) ? s.Comment : 0;
-  SendDlgItemMessageW(hwnd_, IDC_CMB_COMMENT, CB_SETCURSEL, static_cast<WPARAM>(comment), 0);
+  Select(IDC_CMB_COMMENT, comment);
 
   chkGetUrlTitle_Click();
   chkGetMp3Info_Click();
@@ -209,7 +204,7 @@ void OptionDialog::btnOK_Click() {
   s.NoMessage = Checked(IDC_CHK_NOMESSAGE);
   s.ArrowIcon = Checked(IDC_CHK_ARROWICON);
   s.ExitAfterCreate = Checked(IDC_CHK_EXITAFTERCREATE);
-  s.Comment = static_cast<int>(SendDlgItemMessageW(hwnd_, IDC_CMB_COMMENT, CB_GETCURSEL, 0, 0));
+  s.Comment = Selection(IDC_CMB_COMMENT);
   s.GetHtmlTitle = Checked(IDC_CHK_GETHTMLTITLE);
   s.GetUrlTitle = Checked(IDC_CHK_GETURLTITLE);
   // A disabled box keeps its tick, and the tick is what is kept.
@@ -231,21 +226,21 @@ void OptionDialog::Form_Unload(INT_PTR result) {
 // ---- dependent controls ----
 
 void OptionDialog::chkGetUrlTitle_Click() {
-  EnableWindow(Control(IDC_CHK_GETURLDLGTITLE), Checked(IDC_CHK_GETURLTITLE) == 1);
+  Enable(IDC_CHK_GETURLDLGTITLE, Checked(IDC_CHK_GETURLTITLE));
 }
 
 void OptionDialog::chkGetMp3Info_Click() {
-  const BOOL on = Checked(IDC_CHK_GETMP3INFO) == 1;
-  EnableWindow(Control(IDC_LBL_FORMAT), on);
-  EnableWindow(Control(IDC_TXT_FORMAT), on);
+  const bool on = Checked(IDC_CHK_GETMP3INFO);
+  Enable(IDC_LBL_FORMAT, on);
+  Enable(IDC_TXT_FORMAT, on);
 }
 
 // ---- extensions ----
 
 void OptionDialog::UpdateExtensionButtons() {
-  EnableWindow(Control(IDC_BTN_ADD), !TrimSpaces(Text(IDC_TXT_EXT)).empty());
-  EnableWindow(Control(IDC_BTN_DEL), SendDlgItemMessageW(hwnd_, IDC_LST_EXT, LB_GETCURSEL, 0, 0) != LB_ERR);
-  EnableWindow(Control(IDC_BTN_ALLDEL), !extensions_.Empty());
+  Enable(IDC_BTN_ADD, !TrimSpaces(Text(IDC_TXT_EXT)).empty());
+  Enable(IDC_BTN_DEL, SendDlgItemMessageW(hwnd_, IDC_LST_EXT, LB_GETCURSEL, 0, 0) != LB_ERR);
+  Enable(IDC_BTN_ALLDEL, !extensions_.Empty());
 }
 
 void OptionDialog::ShowExtensionList(int selected) {
@@ -260,31 +255,31 @@ void OptionDialog::btnAdd_Click() {
   const TypedExtension typed = ReadTypedExtension(Text(IDC_TXT_EXT));
   if (typed.kind == TypedExtensionKind::Empty) return FocusControl(IDC_TXT_EXT);
   if (typed.kind == TypedExtensionKind::Unusable) {
-    MessageBox(kUnusableExtension, kWarning);
+    MessageBox(hwnd_, kUnusableExtension, kWarning);
     return FocusControl(IDC_TXT_EXT);
   }
   const std::wstring& extension = typed.extension;
   if (extensions_.Find(extension) >= 0) {
-    MessageBox(kAlreadyListed, kWarning);
+    MessageBox(hwnd_, kAlreadyListed, kWarning);
     return FocusControl(IDC_TXT_EXT);
   }
-  if (MessageBox(ExtensionQuestion(extension, true), kQuestion) != IDYES) return FocusControl(IDC_TXT_EXT);
+  if (MessageBox(hwnd_, ExtensionQuestion(extension, true), kQuestion) != IDYES) return FocusControl(IDC_TXT_EXT);
   switch (AddExtensionMenu(extension, paths_.programPath)) {
     case AddExtensionResult::Added: {
       const int selected = static_cast<int>(SendDlgItemMessageW(hwnd_, IDC_LST_EXT, LB_GETCURSEL, 0, 0));
       const std::wstring selectedEntry = selected >= 0 ? extensions_.Entries()[static_cast<size_t>(selected)] : L"";
       extensions_.Insert(extension);
       ShowExtensionList(selected >= 0 ? extensions_.Find(selectedEntry) : -1);
-      SetWindowTextW(Control(IDC_TXT_EXT), L"");
+      SetText(IDC_TXT_EXT, L"");
       UpdateExtensionButtons();
       break;
     }
     case AddExtensionResult::SameTypeRegistered:
-      MessageBox(kSameTypeListed, kWarning);
+      MessageBox(hwnd_, kSameTypeListed, kWarning);
       break;
     case AddExtensionResult::TypeNotWritten:
     case AddExtensionResult::NotRegistered:
-      MessageBox(kRegisterFailed, kError);
+      MessageBox(hwnd_, kRegisterFailed, kError);
       break;
   }
   FocusControl(IDC_TXT_EXT);
@@ -294,7 +289,7 @@ void OptionDialog::btnDel_Click() {
   const int selected = static_cast<int>(SendDlgItemMessageW(hwnd_, IDC_LST_EXT, LB_GETCURSEL, 0, 0));
   if (selected < 0 || selected >= static_cast<int>(extensions_.Entries().size())) return FocusControl(IDC_LST_EXT);
   const std::wstring extension = extensions_.Entries()[static_cast<size_t>(selected)];
-  if (MessageBox(ExtensionQuestion(extension, false), kQuestion) != IDYES) return;
+  if (MessageBox(hwnd_, ExtensionQuestion(extension, false), kQuestion) != IDYES) return;
   switch (RemoveExtensionMenu(extension)) {
     case RemoveExtensionResult::Removed:
       ShowExtensionList(extensions_.RemoveAt(selected));
@@ -302,7 +297,7 @@ void OptionDialog::btnDel_Click() {
     case RemoveExtensionResult::NoFileType:  // nothing registered to remove: the entry stays
       break;
     case RemoveExtensionResult::Failed:
-      MessageBox(kUnregisterFailed, kError);
+      MessageBox(hwnd_, kUnregisterFailed, kError);
       return;
   }
   UpdateExtensionButtons();
@@ -311,13 +306,13 @@ void OptionDialog::btnDel_Click() {
 
 void OptionDialog::btnAllDel_Click() {
   if (extensions_.Empty()) return FocusControl(IDC_TXT_EXT);
-  if (MessageBox(Question(L"全ての登録済み拡張子のファイルの右クリックメニューから", kMenuCaption, false), kQuestion) !=
+  if (MessageBox(hwnd_, Question(L"全ての登録済み拡張子のファイルの右クリックメニューから", kMenuCaption, false), kQuestion) !=
       IDYES)
     return;
   while (!extensions_.Empty()) {
     // Entries whose type is gone have nothing left to remove and leave the list with the rest.
     if (RemoveExtensionMenu(extensions_.Entries().front()) == RemoveExtensionResult::Failed) {
-      MessageBox(kUnregisterFailed, kError);
+      MessageBox(hwnd_, kUnregisterFailed, kError);
       // The list keeps what is still registered: the failed entry and those after it.
       ShowExtensionList(-1);
       UpdateExtensionButtons();
@@ -344,11 +339,11 @@ void OptionDialog::ShowToggleState(int toggle, bool registered) {
 void OptionDialog::Toggle_Click(int toggle) {
   const ToggleButton& b = kToggleButtons[toggle];
   const bool add = !registered_[toggle];
-  if (MessageBox(Question(add ? b.addQuestion : b.removeQuestion, b.menuCaption, add), kQuestion) != IDYES) return;
+  if (MessageBox(hwnd_, Question(add ? b.addQuestion : b.removeQuestion, b.menuCaption, add), kQuestion) != IDYES) return;
   if (add ? Register(toggle) : Unregister(toggle)) {
     ShowToggleState(toggle, add);
   } else {
-    MessageBox(add ? kRegisterFailed : kUnregisterFailed, kError);
+    MessageBox(hwnd_, add ? kRegisterFailed : kUnregisterFailed, kError);
   }
 }
 
@@ -356,7 +351,7 @@ bool OptionDialog::Register(int toggle) {
   switch (kToggleButtons[toggle].entry) {
     case MenuEntry::AllFiles:
       if (!RegisterShellMenu(kAllFilesType, paths_.programPath)) return false;
-      MessageBox((extensions_.Empty() ? kAllFilesAddedAlone : kAllFilesAddedBesideExtensions) +
+      MessageBox(hwnd_, (extensions_.Empty() ? kAllFilesAddedAlone : kAllFilesAddedBesideExtensions) +
                      std::wstring(kAllFilesAddedTail),
                  kInformation);
       return true;
@@ -367,10 +362,10 @@ bool OptionDialog::Register(int toggle) {
     case MenuEntry::InternetExplorer:
       switch (RegisterIeMenu(paths_.ieScriptPath, paths_.programPath)) {
         case IeMenuResult::Registered:
-          MessageBox(kIeAdded + std::wstring(kCrLf) + kIeRestart, kInformation);
+          MessageBox(hwnd_, kIeAdded + std::wstring(kCrLf) + kIeRestart, kInformation);
           return true;
         case IeMenuResult::ScriptMissing:
-          MessageBox(paths_.ieScriptPath + kCrLf + kScriptMissing, kError);
+          MessageBox(hwnd_, paths_.ieScriptPath + kCrLf + kScriptMissing, kError);
           return false;
         case IeMenuResult::Failed:
           return false;
@@ -386,25 +381,13 @@ bool OptionDialog::Unregister(int toggle) {
     case MenuEntry::OpenTarget: return UnregisterOpenTargetMenu();
     case MenuEntry::InternetExplorer:
       if (!UnregisterIeMenu()) return false;
-      MessageBox(kIeRemoved + std::wstring(kCrLf) + kIeRestart, kInformation);
+      MessageBox(hwnd_, kIeRemoved + std::wstring(kCrLf) + kIeRestart, kInformation);
       return true;
   }
   return false;
 }
 
 // ---- control helpers ----
-
-int OptionDialog::Checked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED ? 1 : 0; }
-
-void OptionDialog::SetChecked(int id, int state) { CheckDlgButton(hwnd_, id, BoxState(state)); }
-
-std::wstring OptionDialog::Text(int id) const {
-  HWND control = Control(id);
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), length + 1)));
-  return text;
-}
 
 void OptionDialog::FocusControl(int id) { FocusField(Control(id)); }
 

@@ -10,7 +10,7 @@
 #include "app/context_help.h"
 #include "settings/settings.h"
 #include "shell/extension_list.h"
-#include "win/modal_dialog.h"
+#include "win/dialog_window.h"
 #include "win/tool_tips.h"
 
 namespace pelmora {
@@ -26,7 +26,7 @@ OptionPaths OptionPathsOfProgram();
 // Shows the dialog modally. True when OK copied the controls into `settings`.
 bool ShowOptionDialog(HWND owner, Settings& settings, const OptionPaths& paths);
 
-class OptionDialog : public ModalDialog<OptionDialog> {
+class OptionDialog : public DialogWindow<OptionDialog> {
  public:
   OptionDialog(Settings& settings, OptionPaths paths) : settings_(settings), paths_(std::move(paths)) {}
   OptionDialog(const OptionDialog&) = delete;
@@ -36,7 +36,7 @@ class OptionDialog : public ModalDialog<OptionDialog> {
   INT_PTR Run(HWND owner);
 
  private:
-  friend class ModalDialog<OptionDialog>;
+  friend class DialogWindow<OptionDialog>;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
 
@@ -59,10 +59,6 @@ class OptionDialog : public ModalDialog<OptionDialog> {
   bool Unregister(int toggle);
   void ShowExtensionList(int selected);
 
-  HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
-  int Checked(int id) const;
-  void SetChecked(int id, int state);
-  std::wstring Text(int id) const;
   void FocusControl(int id);
 
   Settings& settings_;

@@ -35,7 +35,7 @@ std::optional<PresetId> PresetOfCommand(UINT command) {
 }  // namespace
 
 std::optional<PresetFields> ShowSpecialMenu(HWND owner, HWND button, const PresetSystem& system,
-                                            int windowsVersionCheck) {
+                                            bool windowsVersionCheck) {
   const win::MenuHandle menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_SPECIAL_MENU)));
   HMENU popup = menu.get() ? GetSubMenu(menu.get(), 0) : nullptr;
   if (!popup) return std::nullopt;
@@ -50,7 +50,7 @@ std::optional<PresetFields> ShowSpecialMenu(HWND owner, HWND button, const Prese
   GetWindowRect(button, &r);
   const std::optional<PresetId> preset = PresetOfCommand(ChooseFromPopupMenu(popup, owner, {r.left, r.bottom}));
   if (!preset) return std::nullopt;  // dismissed, or キャンセル
-  if (MessageBox(PresetQuestion(*preset), MB_ICONQUESTION | MB_YESNO) != IDYES) return std::nullopt;
+  if (MessageBox(owner, PresetQuestion(*preset), MB_ICONQUESTION | MB_YESNO) != IDYES) return std::nullopt;
 
   if (preset->family != PresetFamily::Explorer) return FieldsOfPreset(*preset, system);
   const std::wstring folder = BrowseForFolder(ExplorerPickerPrompt(preset->index), owner, CSIDL_DESKTOP,

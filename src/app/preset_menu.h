@@ -14,6 +14,6 @@ namespace pelmora {
 // the question was answered No or the folder picker was cancelled. The caller keeps dropped
 // targets out while this runs (the folder picker is modal to `owner`).
 std::optional<PresetFields> ShowSpecialMenu(HWND owner, HWND button, const PresetSystem& system,
-                                            int windowsVersionCheck);
+                                            bool windowsVersionCheck);
 
 }  // namespace pelmora

@@ -9,6 +9,7 @@ pelmora_windows(
   about_box.cpp
   command_actions.cpp
   context_help.cpp
+  destinations_panel.cpp
   flat_buttons.cpp
   main_window.cpp
   main_window_target.cpp
@@ -17,5 +18,6 @@ pelmora_windows(
   open_link_target.cpp
   option_dialog.cpp
   preset_menu.cpp
+  shortcut_form.cpp
   url_dialog.cpp
 )

@@ -13,13 +13,6 @@ constexpr int kTemplateList = 3;
 constexpr UINT kPickMessage = WM_APP + 1;
 constexpr HelpTopic kHelpTopics[] = {{IDC_LBL_URL, IDC_TXT_URL}};
 
-std::wstring WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-  return text;
-}
-
 }  // namespace
 
 std::optional<std::wstring> ShowUrlDialog(HWND owner, const UrlTable& table, const std::wstring& currentTarget) {
@@ -32,15 +25,12 @@ std::optional<std::wstring> UrlDialog::Run(HWND owner) {
   return result_;
 }
 
-HWND UrlDialog::txtURL() const { return GetDlgItem(hwnd_, IDC_TXT_URL); }
-HWND UrlDialog::cmbURL(int index) const { return GetDlgItem(hwnd_, IDC_CMB_URL + index); }
+HWND UrlDialog::txtURL() const { return Control(IDC_TXT_URL); }
+HWND UrlDialog::cmbURL(int index) const { return Control(IDC_CMB_URL + index); }
 
 INT_PTR UrlDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (help_.HandleMessage(message, wParam, lParam)) return TRUE;
   switch (message) {
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
-      return FALSE;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return TRUE;
@@ -104,11 +94,9 @@ void UrlDialog::Form_Load() {
   }
   // With no template offered the list stays empty and nothing is selected in it.
   SendMessageW(captions, CB_SETCURSEL, 0, 0);
-  if (currentTarget_.find(L"://") != std::wstring::npos) SetWindowTextW(txtURL(), currentTarget_.c_str());
+  if (currentTarget_.find(L"://") != std::wstring::npos) SetText(IDC_TXT_URL, currentTarget_);
   loaded_ = true;
 }
-
-void UrlDialog::Form_Activate() { SetMessageBoxOwner(hwnd_); }
 
 void UrlDialog::SetUrlText(const std::wstring& text, std::size_t caret) {
   HWND field = txtURL();
@@ -122,7 +110,7 @@ void UrlDialog::cmbURL_Click(int index) {
   const LRESULT selected = SendMessageW(cmbURL(index), CB_GETCURSEL, 0, 0);
   if (selected < 0) return;
   const auto position = static_cast<std::size_t>(selected);
-  const std::wstring text = WindowText(txtURL());
+  const std::wstring text = Text(IDC_TXT_URL);
   if (index == kTemplateList) {
     if (position >= templates_.size()) return;
     const EditedText edited = FillTemplate(templates_[position], text);
@@ -140,7 +128,7 @@ void UrlDialog::cmbURL_Click(int index) {
 void UrlDialog::btnClear_Click() { SetUrlText(L"", 0); }
 
 void UrlDialog::btnOK_Click() {
-  const std::wstring url = TrimSpaces(WindowText(txtURL()));
+  const std::wstring url = TrimSpaces(Text(IDC_TXT_URL));
   if (!url.empty()) result_ = url;
   EndDialog(hwnd_, IDOK);
 }

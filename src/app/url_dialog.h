@@ -10,7 +10,7 @@
 
 #include "app/context_help.h"
 #include "settings/url_table_rules.h"
-#include "win/modal_dialog.h"
+#include "win/dialog_window.h"
 
 namespace pelmora {
 
@@ -19,19 +19,18 @@ namespace pelmora {
 // or nullopt after Cancel, the close box, or OK with nothing but blanks.
 std::optional<std::wstring> ShowUrlDialog(HWND owner, const UrlTable& table, const std::wstring& currentTarget);
 
-class UrlDialog : public ModalDialog<UrlDialog> {
+class UrlDialog : public DialogWindow<UrlDialog> {
  public:
   UrlDialog(const UrlTable& table, std::wstring currentTarget)
       : table_(table), currentTarget_(std::move(currentTarget)) {}
   std::optional<std::wstring> Run(HWND owner);
 
  private:
-  friend class ModalDialog<UrlDialog>;
+  friend class DialogWindow<UrlDialog>;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
 
   void Form_Load();
-  void Form_Activate();
   void cmbURL_Click(int index);
   void btnClear_Click();
   void btnOK_Click();

@@ -36,11 +36,8 @@ class IconPreview {
 
   // Paints the preview (owner-drawn control).
   void Paint(HDC dc, const RECT& area) const;
-  // What is shown now, for tests.
-  HICON ShownIcon() const { return shown_; }
-  bool ArrowShown() const;
-
  private:
+  bool ArrowShown() const;
   void EnsurePreviewIcons();
   void Show(HICON icon, bool owned);
   void ReleaseShown();

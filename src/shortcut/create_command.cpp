@@ -19,10 +19,8 @@ CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& shel
   const std::wstring name = TrimSpaces(request.name);
 
   const ShortcutInfoCheck check = CheckShortcutInfo(values.target, name, ClassifyTarget);
-  result.classified = check.classified;
-  result.kind = check.kind;
   if (!check.passed) {
-    MessageBox(check.message, MB_ICONEXCLAMATION | MB_OK);
+    MessageBox(request.owner, check.message, MB_ICONEXCLAMATION | MB_OK);
     result.focus = check.focus;
     return result;
   }
@@ -52,11 +50,11 @@ CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& shel
     const std::wstring path = folder + name + extension;
     // Said before any folder is made, so that a refused path leaves nothing behind.
     if (IsShortcutPathTooLong(path)) {
-      MessageBox(PathTooLongText(path), MB_ICONEXCLAMATION | MB_OK);
+      MessageBox(request.owner, PathTooLongText(path), MB_ICONEXCLAMATION | MB_OK);
       continue;
     }
     if (sub) {
-      const SubFolderDecision decision = ResolveSubFolder(kind, typed);
+      const SubFolderDecision decision = ResolveSubFolder(request.owner, kind, typed);
       if (decision.outcome == SubFolderDecision::Cancel) {
         result.focus = sub->field;
         return result;
@@ -67,7 +65,7 @@ CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& shel
     if (GetPathKind(path) == PathKind::File) {
       const std::wstring question = QuotedDestinationName(kind) +
                                     L"には同名のショートカットが既に存在します。\r\n\r\n上書きしますか？\r\n";
-      const int answer = MessageBox(question, MB_ICONQUESTION | MB_YESNOCANCEL | MB_DEFBUTTON2);
+      const int answer = MessageBox(request.owner, question, MB_ICONQUESTION | MB_YESNOCANCEL | MB_DEFBUTTON2);
       if (answer == IDNO) continue;
       if (answer != IDYES) {
         result.focus = ShortcutField::Name;
@@ -84,9 +82,9 @@ CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& shel
 
   const std::wstring kindWord = internet ? L"インターネット" : L"";
   if (written < 1 || written != attempted)
-    MessageBox(L"いくつかの" + kindWord + L"ショートカットが作成されませんでした。", MB_ICONEXCLAMATION | MB_OK);
+    MessageBox(request.owner, L"いくつかの" + kindWord + L"ショートカットが作成されませんでした。", MB_ICONEXCLAMATION | MB_OK);
   else if (!request.noMessage)
-    MessageBox(kindWord + L"ショートカットはすべて作成されました。", MB_ICONINFORMATION | MB_OK);
+    MessageBox(request.owner, kindWord + L"ショートカットはすべて作成されました。", MB_ICONINFORMATION | MB_OK);
   result.finished = true;
   return result;
 }

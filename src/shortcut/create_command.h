@@ -1,5 +1,7 @@
 // The create command: writes the shortcut being prepared into every ticked destination.
 #pragma once
+#include <windows.h>
+
 #include <array>
 #include <optional>
 #include <string>
@@ -14,6 +16,8 @@ namespace pelmora {
 
 // What the window holds when 作成 is pressed, as plain values.
 struct CreateRequest {
+  // The window the questions and the summary are modal to.
+  HWND owner = nullptr;
   // Target, arguments, working folder, run size, comment and icon; texts as typed.
   ShellLinkInfo link;
   std::wstring name;
@@ -27,9 +31,6 @@ struct CreateRequest {
 
 // What happened, for the window to apply.
 struct CreateResult {
-  // The target's kind as the command classified it (Invalid when it was never classified).
-  bool classified = false;
-  TargetKind kind = TargetKind::Invalid;
   // The shutdown guard left Startup out: its box is to be cleared.
   bool startupCleared = false;
   // The lists whose typed sub-folder received a shortcut, to remember it.

@@ -25,7 +25,7 @@ FolderState AskFolder(const std::wstring& folder) {
 
 }  // namespace
 
-SubFolderDecision ResolveSubFolder(DestinationKind kind, const std::wstring& comboText) {
+SubFolderDecision ResolveSubFolder(HWND owner, DestinationKind kind, const std::wstring& comboText) {
   SubFolderDecision decision;
   const std::wstring folder = TrimSpaces(comboText);
   if (folder.empty()) return decision;
@@ -35,7 +35,7 @@ SubFolderDecision ResolveSubFolder(DestinationKind kind, const std::wstring& com
   if (state == FolderState::Missing && folder.size() > 3) {
     const std::wstring text = QuotedDestinationName(kind) +
                               L"には指定されたフォルダは存在しません。\r\n\r\n新規にフォルダを作成しますか？\r\n";
-    switch (MessageBox(text, MB_ICONQUESTION | MB_YESNOCANCEL)) {
+    switch (MessageBox(owner, text, MB_ICONQUESTION | MB_YESNOCANCEL)) {
       case IDYES:
         if (!EnsureFolderExists(folder)) return decision;
         break;

@@ -16,7 +16,7 @@ struct SubFolderDecision {
 
 // `comboText` is the destination combo's text. An empty text or a folder that cannot be
 // examined skips the destination silently; a missing folder (longer than a drive root) asks
-// whether to create it: Yes creates it (skip if that fails), No skips, Cancel ends the command.
-SubFolderDecision ResolveSubFolder(DestinationKind kind, const std::wstring& comboText);
+// whether to create it (a box modal to `owner`): Yes creates it (skip if that fails), No skips, Cancel ends the command.
+SubFolderDecision ResolveSubFolder(HWND owner, DestinationKind kind, const std::wstring& comboText);
 
 }  // namespace pelmora

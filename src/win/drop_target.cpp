@@ -121,4 +121,35 @@ HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
   return S_OK;
 }
 
+void WindowDrops::Create(HWND window, UINT message) {
+  hwnd_ = window;
+  target_.Attach(new DropTarget([this, message](const DroppedData& data) {
+    pending_.push_back(data);
+    PostMessageW(hwnd_, message, 0, 0);
+  }));
+}
+
+bool WindowDrops::Register() {
+  if (!target_ || registered_) return registered_;
+  registered_ = SUCCEEDED(RegisterDragDrop(hwnd_, target_.Get()));
+  return registered_;
+}
+
+void WindowDrops::Revoke() {
+  if (registered_) RevokeDragDrop(hwnd_);
+  registered_ = false;
+  target_.Reset();
+}
+
+void WindowDrops::SetEnabled(bool enabled) {
+  if (target_) target_->SetEnabled(enabled);
+}
+
+std::optional<DroppedData> WindowDrops::TakeLatest() {
+  std::vector<DroppedData> drops;
+  drops.swap(pending_);
+  if (drops.empty()) return std::nullopt;
+  return std::move(drops.back());
+}
+
 }  // namespace pelmora

@@ -3,7 +3,10 @@
 #include <ole2.h>
 #include <windows.h>
 
+#include <wrl/client.h>
+
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +44,32 @@ class DropTarget final : public IDropTarget {
   LONG references_ = 1;
   bool enabled_ = true;
   bool acceptable_ = false;
+};
+
+// A window's drops: a drop only hands its data over and posts `message` to the window, which
+// takes the data outside the system's drag loop. Made at load, registered once OLE runs.
+class WindowDrops {
+ public:
+  WindowDrops() = default;
+  WindowDrops(const WindowDrops&) = delete;
+  WindowDrops& operator=(const WindowDrops&) = delete;
+  ~WindowDrops() { Revoke(); }
+
+  void Create(HWND window, UINT message);
+  // Registers the window as a drop target (OLE must be running); false when that fails.
+  bool Register();
+  // Before the window goes: no more drops.
+  void Revoke();
+  // While a command runs, drops are refused.
+  void SetEnabled(bool enabled);
+  // The latest drop since the last call, if any (earlier ones are dropped with it).
+  std::optional<DroppedData> TakeLatest();
+
+ private:
+  HWND hwnd_ = nullptr;
+  Microsoft::WRL::ComPtr<DropTarget> target_;
+  bool registered_ = false;
+  std::vector<DroppedData> pending_;
 };
 
 }  // namespace pelmora

@@ -7,8 +7,10 @@
 namespace pelmora {
 namespace {
 
-HWND g_owner = nullptr;
-// The hook of the box being shown: installed just before it, removed once it has placed it.
+// The box being shown: its owner and its hook, installed just before it, removed once it has
+// placed it. Only for the length of one call (a box is modal: no other box of the thread
+// shows before it has been placed).
+HWND g_placingOn = nullptr;
 win::HookHandle g_hook;
 MessageBoxResponder g_responder;
 
@@ -18,7 +20,7 @@ LRESULT CALLBACK CentreOnOwner(int code, WPARAM wParam, LPARAM lParam) {
   if (code != HCBT_ACTIVATE) return next;
   HWND box = reinterpret_cast<HWND>(wParam);
   RECT ownerRect{}, boxRect{};
-  if (GetWindowRect(g_owner, &ownerRect) && GetWindowRect(box, &boxRect)) {
+  if (GetWindowRect(g_placingOn, &ownerRect) && GetWindowRect(box, &boxRect)) {
     // The owner's own monitor, less its taskbar.
     const RECT area = WorkAreaNearest(ownerRect);
     const ScreenPoint p = PlaceMessageBox({ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom},
@@ -33,23 +35,25 @@ LRESULT CALLBACK CentreOnOwner(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void SetMessageBoxOwner(HWND window) { g_owner = window; }
-HWND MessageBoxOwner() { return g_owner; }
 void SetMessageBoxResponder(MessageBoxResponder responder) { g_responder = std::move(responder); }
 
-int MessageBox(const std::wstring& text, UINT style, const std::wstring& title) {
+int MessageBox(HWND owner, const std::wstring& text, UINT style, const std::wstring& title) {
   const std::wstring caption = title.empty() ? std::wstring(kAppTitle) : title;
-  if (g_responder) return g_responder(text, style, caption);
-  if (g_owner && IsWindow(g_owner)) g_hook.reset(SetWindowsHookExW(WH_CBT, CentreOnOwner, nullptr, GetCurrentThreadId()));
-  // The box is owned by the recorded window so that it stays modal to it and in front of it.
-  HWND parent = (g_owner && IsWindow(g_owner)) ? g_owner : nullptr;
+  if (g_responder) return g_responder(owner, text, style, caption);
+  // Owned, the box stays modal to its window and in front of it.
+  HWND parent = owner && IsWindow(owner) ? owner : nullptr;
+  if (parent) {
+    g_placingOn = parent;
+    g_hook.reset(SetWindowsHookExW(WH_CBT, CentreOnOwner, nullptr, GetCurrentThreadId()));
+  }
   const int pressed = ::MessageBoxW(parent, text.c_str(), caption.c_str(), style);
   g_hook.reset();  // the box never activated (for example no desktop): leave no hook behind
+  g_placingOn = nullptr;
   return pressed;
 }
 
 int ShowPlainMessage(const std::wstring& text, UINT style) {
-  if (g_responder) return g_responder(text, style, kAppTitle);
+  if (g_responder) return g_responder(nullptr, text, style, kAppTitle);
   return ::MessageBoxW(nullptr, text.c_str(), kAppTitle, style);
 }
 

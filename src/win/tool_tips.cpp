@@ -50,21 +50,4 @@ void ToolTips::Apply(HWND control, const std::wstring& text) {
   }
 }
 
-std::wstring ToolTips::Get(HWND control) const {
-  if (!tips_) {
-    const auto waiting = waiting_.find(control);
-    return waiting == waiting_.end() ? std::wstring() : waiting->second;
-  }
-  if (!control) return {};
-  wchar_t buffer[1024] = {};
-  TTTOOLINFOW info{};
-  info.cbSize = sizeof(info);
-  info.hwnd = owner_;
-  info.uId = reinterpret_cast<UINT_PTR>(control);
-  if (!SendMessageW(tips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) return {};
-  info.lpszText = buffer;
-  SendMessageW(tips_, TTM_GETTEXTW, std::size(buffer), reinterpret_cast<LPARAM>(&info));
-  return buffer;
-}
-
 }  // namespace pelmora

@@ -23,7 +23,6 @@ class ToolTips {
   void Create(HWND owner);
   // Sets the tooltip of a control; an empty text shows none.
   void Set(HWND control, const std::wstring& text);
-  std::wstring Get(HWND control) const;
 
  private:
   void Apply(HWND control, const std::wstring& text);

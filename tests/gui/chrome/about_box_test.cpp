@@ -70,9 +70,8 @@ TEST(AboutBox, OpenedFromTheMainWindowWithItsOwnVersionInformation) {
         if (PELMORA_VERSION_PATCH > 0) swprintf(version + n, 32 - n, L".%u", PELMORA_VERSION_PATCH);
         EXPECT_EQ(TextOf(GetDlgItem(box, IDC_LBL_MYVER)), version);
         EXPECT_EQ(TextOf(GetDlgItem(box, IDC_LBL_COPYRIGHT)), L"Copyright (C) 2026 Pelmora developers");
-        EXPECT_EQ(MessageBoxOwner(), box);
         IDataObject* drop = test::MakeTextDrop(L"http://example.com/");
-        EXPECT_EQ(test::DropOn(s.Window().DropTargetObject(), drop), static_cast<DWORD>(DROPEFFECT_NONE));
+        EXPECT_EQ(test::DropOn(s.DropTarget(), drop), static_cast<DWORD>(DROPEFFECT_NONE));
         drop->Release();
         test::Click(GetDlgItem(box, IDOK));
       }));

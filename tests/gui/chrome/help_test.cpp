@@ -115,7 +115,7 @@ TEST(ContextHelp, EveryControlOfTheThreeWindowsHasItsHelp) {
 
 TEST(ContextHelp, TheHelpButtonsModeShowsTheNextClickedControlsHelp) {
   test::MainWindowSession s;
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  s.FinishTheLoad();
   HWND window = s.Handle();
   auto postClick = [&](POINT p) { PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y)); };
 
@@ -185,7 +185,7 @@ LRESULT CALLBACK ListeningTips(HWND tips, UINT message, WPARAM wParam, LPARAM lP
 // is shown, and they are back once it is gone.
 TEST(ContextHelp, NoTooltipComesOverTheHelpText) {
   test::MainWindowSession s;
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  s.FinishTheLoad();
   HWND tips = ToolTipWindowOf(s.Handle());
   ASSERT_NE(tips, nullptr);
   g_tipsProc = reinterpret_cast<WNDPROC>(

@@ -6,7 +6,9 @@
 #include <wrl/client.h>
 
 #include "app/command_line.h"
+#include "app/flat_buttons.h"
 #include "app/option_dialog.h"
+#include "app/tool_button_hover.h"
 #include "resource.h"
 #include "shortcut/name_rules.h"
 #include "win/clipboard.h"
@@ -27,7 +29,13 @@ using Look = ToolButtonLook;
 using Selection = std::pair<unsigned, unsigned>;
 
 HWND Tool(MainWindowSession& s, int index) { return s.Control(IDC_PIC_FLATBUTTON + index); }
-Look LookOf(MainWindowSession& s, int index) { return s.Window().ToolButtons().LookOf(index); }
+// The look the window paints the button in: pushed as a held press paints it, flat without the
+// frame (its bottom-right corner is the face's colour), raised with it.
+Look LookOf(MainWindowSession& s, int index) {
+  const std::vector<COLORREF> now = s.Painted(IDC_PIC_FLATBUTTON + index);
+  if (now == s.Painted(IDC_PIC_FLATBUTTON + index, ODS_SELECTED)) return Look::Pushed;
+  return !now.empty() && now.back() == GetSysColor(COLOR_BTNFACE) ? Look::Flat : Look::Raised;
+}
 
 void Send(HWND window, UINT message, WPARAM keys = 0) { SendMessageW(window, message, keys, MAKELPARAM(4, 4)); }
 // The pointer comes onto the button (the system's pointer too, so that it sees it there).
@@ -64,7 +72,7 @@ std::wstring OpenCommand(const std::wstring& folder) { return L"\"" + folder + L
 
 TEST(ToolButtons, RaisedUnderThePointerPushedWhileHeldActingOnRelease) {
   MainWindowSession s;
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  s.FinishTheLoad();
   RecordedLaunches launches;
   HWND desktop = Tool(s, 0);
   HWND field = s.Control(IDC_TXT_COMMENT);
@@ -80,7 +88,7 @@ TEST(ToolButtons, RaisedUnderThePointerPushedWhileHeldActingOnRelease) {
   ASSERT_EQ(launches.Requests().size(), 1u);
   EXPECT_EQ(launches.Requests()[0].kind, LaunchRequest::Program);
   EXPECT_EQ(launches.Requests()[0].program, GetWindowsFolder() + L"explorer.exe") << "never one the search path finds";
-  EXPECT_EQ(launches.Requests()[0].text, OpenCommand(s.Window().Folders().desktop));
+  EXPECT_EQ(launches.Requests()[0].text, OpenCommand(s.Folders().desktop));
   Send(desktop, WM_MOUSELEAVE);
   EXPECT_EQ(LookOf(s, 0), Look::Flat);
   // Like a toolbar's, the button leaves the focus where it was and keeps no hold of the mouse.
@@ -107,7 +115,7 @@ TEST(ToolButtons, RaisedUnderThePointerPushedWhileHeldActingOnRelease) {
 
 TEST(ToolButtons, FolderButtonsOpenTheirDestinationsFolder) {
   MainWindowSession s;
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  s.FinishTheLoad();
   test::TempFolder dir(L"ツール");
   const std::wstring startMenu = dir / L"スタート", free = dir / L"任意 の場所";
   ASSERT_TRUE(CreateDirectoryW(startMenu.c_str(), nullptr));
@@ -115,7 +123,7 @@ TEST(ToolButtons, FolderButtonsOpenTheirDestinationsFolder) {
   Type(s.Control(IDC_CMB_STARTMENUPATH), startMenu);
   Type(s.Control(IDC_CMB_FREEPATH), L"  " + free + L"  ");
   Type(s.Control(IDC_CMB_FAVORITESPATH), dir / L"無いフォルダ");
-  const SpecialFolders& f = s.Window().Folders();
+  const SpecialFolders f = s.Folders();
   ASSERT_TRUE(f.allUsersAvailable);
   const struct {
     int button;
@@ -129,7 +137,7 @@ TEST(ToolButtons, FolderButtonsOpenTheirDestinationsFolder) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.button);
-    s.Window().SetChecked(IDC_CHK_ALLUSERS, r.allUsers);
+    s.SetBox(IDC_CHK_ALLUSERS, r.allUsers);
     RecordedLaunches launches;
     ClickTool(Tool(s, r.button));
     if (r.folder.empty()) {
@@ -143,7 +151,7 @@ TEST(ToolButtons, FolderButtonsOpenTheirDestinationsFolder) {
 
 TEST(ToolButtons, TargetButtonsNeedATargetAndPasteNeedsClipboardText) {
   MainWindowSession s;
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  s.FinishTheLoad();
   test::ScriptedMessageBoxes boxes;
   RecordedLaunches launches;
   test::TempFolder dir(L"リンク先");
@@ -194,7 +202,7 @@ TEST(ToolButtons, TargetButtonsNeedATargetAndPasteNeedsClipboardText) {
 
 TEST(ToolButtons, SpaceOnAFocusedButtonActsAsAClickDoes) {
   MainWindowSession s;
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  s.FinishTheLoad();
   test::ScriptedMessageBoxes boxes;
   RecordedLaunches launches;
   for (int button : {3, 7}) {  // the target is empty: 7 does nothing
@@ -204,13 +212,13 @@ TEST(ToolButtons, SpaceOnAFocusedButtonActsAsAClickDoes) {
   }
   EXPECT_TRUE(boxes.Asks().empty());
   ASSERT_EQ(launches.Requests().size(), 1u);
-  EXPECT_EQ(launches.Requests()[0].text, OpenCommand(s.Window().Folders().sendTo));
+  EXPECT_EQ(launches.Requests()[0].text, OpenCommand(s.Folders().sendTo));
 }
 
 // Drawn by the program, the buttons have no visible text; a screen reader still names each.
 TEST(ToolButtons, ScreenReadersNameEachButtonByItsTooltip) {
   MainWindowSession s;
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  s.FinishTheLoad();
   for (int button = 0; button < FlatButtons::kCount; ++button) {
     Microsoft::WRL::ComPtr<IAccessible> accessible;
     ASSERT_EQ(AccessibleObjectFromWindow(Tool(s, button), OBJID_CLIENT, __uuidof(IAccessible),
@@ -221,7 +229,7 @@ TEST(ToolButtons, ScreenReadersNameEachButtonByItsTooltip) {
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
     ASSERT_EQ(accessible->get_accName(self, &name), S_OK);
-    EXPECT_EQ(std::wstring(name ? name : L""), s.Window().ToolTipOf(IDC_PIC_FLATBUTTON + button)) << button;
+    EXPECT_EQ(std::wstring(name ? name : L""), s.ToolTipOf(IDC_PIC_FLATBUTTON + button)) << button;
     SysFreeString(name);
   }
 }
@@ -253,7 +261,7 @@ void ExpectSelectAllExceptByMouse(HWND field, HWND other) {
 TEST(TextFields, SelectAllWhenTheFocusComesFromAnotherControlNotFromTheMouse) {
   {
     MainWindowSession s;
-    ASSERT_TRUE(s.WaitForTheWholeLoad());
+    s.FinishTheLoad();
     for (int id : {IDC_TXT_LNKPATH, IDC_TXT_OPTION, IDC_TXT_WRKPATH, IDC_TXT_SHORTCUTNAME, IDC_TXT_COMMENT}) {
       SCOPED_TRACE(id);
       ExpectSelectAllExceptByMouse(s.Control(id), s.Control(id == IDC_TXT_COMMENT ? IDC_TXT_OPTION : IDC_TXT_COMMENT));
@@ -273,7 +281,7 @@ TEST(TextFields, SelectAllWhenTheFocusComesFromAnotherControlNotFromTheMouse) {
 
 TEST(TextFields, ComingBackToTheWindowKeepsTheSelection) {
   MainWindowSession s;
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  s.FinishTheLoad();
   HWND field = s.Control(IDC_TXT_COMMENT);
   Type(field, L"テキスト");
   SetFocus(field);

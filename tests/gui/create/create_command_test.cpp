@@ -50,7 +50,7 @@ class CreateCommand : public testing::Test {
     Type(s.Control(IDC_TXT_LNKPATH), target);
     Type(s.Control(IDC_TXT_SHORTCUTNAME), name);
   }
-  void Tick(MainWindowSession& s, DestinationKind kind) { s.Window().SetChecked(IDC_CHK_WHERE + static_cast<int>(kind), true); }
+  void Tick(MainWindowSession& s, DestinationKind kind) { s.SetBox(IDC_CHK_WHERE + static_cast<int>(kind), true); }
   // 作成, then what the window posted to itself (a close after the command, say).
   void Create(MainWindowSession& s) {
     Click(s.Control(IDC_BTN_CREATE));
@@ -70,7 +70,7 @@ TEST_F(CreateCommand, WritesEveryTickedDestinationAndRemembersTheSubFolders) {
   std::wstring startSub, desktopLink, programs;
   {
     MainWindowSession s;
-    const SpecialFolders& f = s.Window().Folders();
+    const SpecialFolders f = s.Folders();
     programs = f.programs;
     const std::wstring group = Later(f.programs + L"\\" + Unique(L"PelmoraTest"));
     startSub = group + L"\\道具";
@@ -80,7 +80,7 @@ TEST_F(CreateCommand, WritesEveryTickedDestinationAndRemembersTheSubFolders) {
     Type(s.Control(IDC_TXT_WRKPATH), dir.Path());
     Type(s.Control(IDC_TXT_COMMENT), L"コメント");
     SendMessageW(s.Control(IDC_CMB_SHOWCMD), CB_SETCURSEL, 2, 0);
-    s.Window().SetShortcutIcon(GetSystemFolder() + L"shell32.dll", 3);
+    s.ChooseIcon(GetSystemFolder() + L"shell32.dll", 3);
     Tick(s, DestinationKind::Desktop);
     Tick(s, DestinationKind::StartMenu);
     Tick(s, DestinationKind::Free);
@@ -96,6 +96,7 @@ TEST_F(CreateCommand, WritesEveryTickedDestinationAndRemembersTheSubFolders) {
     EXPECT_EQ(boxes.Asks()[1].text, kAllCreated);
     EXPECT_EQ(boxes.Asks()[1].style, 64u);
     EXPECT_EQ(boxes.Asks()[1].title, L"ペルモラ");
+    for (const auto& asked : boxes.Asks()) EXPECT_EQ(asked.owner, s.Handle()) << "modal to the window";
   }  // closing saves the recent lists
 
   for (const std::wstring& link : {desktopLink, startSub + L"\\" + name + L".lnk", free + L"\\" + name + L".lnk"}) {
@@ -156,7 +157,7 @@ TEST_F(CreateCommand, TheOverwriteQuestionNamesEachDestination) {
   ASSERT_TRUE(test::WriteFileBytes(target, "t"));
   const std::wstring name = Unique(L"names");
   MainWindowSession s;
-  const SpecialFolders& f = s.Window().Folders();
+  const SpecialFolders f = s.Folders();
   const struct {
     DestinationKind kind;
     std::wstring folder;
@@ -196,7 +197,7 @@ TEST_F(CreateCommand, CancelAtTheSecondOverwriteKeepsTheFirstFileAndShowsNoSumma
   CreateDirectoryW(favorites.c_str(), nullptr);
   const std::wstring name = Unique(L"cancel");
   MainWindowSession s;
-  const std::wstring desktopLink = Later(s.Window().Folders().desktop + L"\\" + name + L".lnk");
+  const std::wstring desktopLink = Later(s.Folders().desktop + L"\\" + name + L".lnk");
   ASSERT_TRUE(test::WriteFileBytes(desktopLink, "old"));
   ASSERT_TRUE(test::WriteFileBytes(favorites + L"\\" + name + L".lnk", "old"));
   Fill(s, target, name);
@@ -296,7 +297,7 @@ TEST_F(CreateCommand, ShutdownShortcutsStayOutOfStartup) {
                                               std::pair{forward, false}, std::pair{dotted, false}}) {
     SCOPED_TRACE(launcher);
     MainWindowSession s;
-    const SpecialFolders& f = s.Window().Folders();
+    const SpecialFolders f = s.Folders();
     const std::wstring desktopLink = Later(f.desktop + L"\\" + name + L".lnk");
     DeleteFileW(desktopLink.c_str());
     Fill(s, launcher, name);
@@ -320,13 +321,13 @@ TEST_F(CreateCommand, AllUsersAppliesToDesktopAndStartupOnly) {
   ASSERT_TRUE(test::WriteFileBytes(target, "t"));
   const std::wstring name = Unique(L"all");
   MainWindowSession s;
-  const SpecialFolders& f = s.Window().Folders();
+  const SpecialFolders f = s.Folders();
   ASSERT_TRUE(f.allUsersAvailable);
   const std::wstring expected[] = {Later(f.commonDesktop + L"\\" + name + L".lnk"),
                                    Later(f.sendTo + L"\\" + name + L".lnk"),
                                    Later(f.favorites + L"\\" + name + L".lnk")};
   Fill(s, target, name);
-  s.Window().SetChecked(IDC_CHK_ALLUSERS, true);
+  s.SetBox(IDC_CHK_ALLUSERS, true);
   Tick(s, DestinationKind::Desktop);
   Tick(s, DestinationKind::Sendto);
   Tick(s, DestinationKind::Favorites);
@@ -363,7 +364,6 @@ TEST_F(CreateCommand, ValidationStopsBeforeAnythingIsWritten) {
     const wchar_t* message;
     int focus;
   } cases[] = {
-      {L"", L"x", L"リンク先パスとショートカット名は必須です。", IDC_TXT_SHORTCUTNAME},
       {L"C:\\no\\such\\file.txt", L"x", L"リンク先のファイルまたはフォルダが存在しないか、\r\nURL文字列として正しくありません。",
        IDC_TXT_LNKPATH},
       {target.c_str(), L"a/b", L"ショートカット名に \\ / : * ? \" < > | は使えません。", IDC_TXT_SHORTCUTNAME},
@@ -379,7 +379,7 @@ TEST_F(CreateCommand, ValidationStopsBeforeAnythingIsWritten) {
     Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
     Fill(s, c.target, c.name);
     ScriptedMessageBoxes boxes;
-    s.Window().btnCreate_Click();
+    Click(s.Control(IDC_BTN_CREATE));
     ASSERT_EQ(boxes.Asks().size(), 1u) << testing::PrintToString(std::wstring(c.name));
     EXPECT_EQ(boxes.Asks()[0].text, c.message);
     EXPECT_EQ(boxes.Asks()[0].style, 48u);
@@ -493,8 +493,8 @@ TEST_F(CreateCommand, StartedWithALinkTicksItsDestination) {
   std::wstring startSub, commonStartup;
   {
     MainWindowSession probe;
-    startSub = Later(probe.Window().Folders().programs + L"\\" + Unique(L"sub"));
-    commonStartup = probe.Window().Folders().commonStartup;
+    startSub = Later(probe.Folders().programs + L"\\" + Unique(L"sub"));
+    commonStartup = probe.Folders().commonStartup;
   }
   ASSERT_TRUE(CreateDirectoryW(startSub.c_str(), nullptr));
   const std::wstring inStart = startSub + L"\\リンク.lnk";

@@ -28,10 +28,8 @@ TEST(MainWindow, OpensInJapaneseWithEmptyShortcutInformation) {
   EXPECT_EQ(test::TextOf(s.Control(IDC_CMB_SHOWCMD)), L"通常のウィンドウ");
   EXPECT_EQ(SendMessageW(s.Control(IDC_CMB_SHOWCMD), CB_GETCOUNT, 0, 0), 3);
   EXPECT_FALSE(IsEnabled(s.Control(IDC_BTN_CREATE)));
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_ALLUSERS), L"ﾃﾞｽｸﾄｯﾌﾟ、ｽﾀｰﾄｱｯﾌﾟ、ｽﾀｰﾄﾒﾆｭｰのみ有効");
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_PIC_FLATBUTTON + 8), L"ﾘﾝｸ先ﾊﾟｽ/URLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ");
-  EXPECT_TRUE(s.Window().SettingsFilePath().ends_with(L"\\gui_main_window_tests.ini"));
-  EXPECT_TRUE(s.Window().UrlIniPath().ends_with(L"\\Url.ini"));
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_ALLUSERS), L"ﾃﾞｽｸﾄｯﾌﾟ、ｽﾀｰﾄｱｯﾌﾟ、ｽﾀｰﾄﾒﾆｭｰのみ有効");
+  EXPECT_EQ(s.ToolTipOf(IDC_PIC_FLATBUTTON + 8), L"ﾘﾝｸ先ﾊﾟｽ/URLをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ");
 }
 
 // What the window needs only once it is shown comes right after: the tooltip window, drag
@@ -41,10 +39,10 @@ TEST(MainWindow, TheRestOfTheLoadFollowsTheFirstIdleMoment) {
   MainWindowSession s;
   // (Parallel test programs share Wine's foreground: the window may not have been activated.)
   const HWND focusAtLoad = GetFocus();
-  ASSERT_TRUE(s.WaitForTheWholeLoad());
+  s.FinishTheLoad();
   EXPECT_NE(GetPropW(s.Handle(), L"OleDropTargetInterface"), nullptr);
   EXPECT_TRUE(test::FileExists(urlIni));
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_ALLUSERS), L"ﾃﾞｽｸﾄｯﾌﾟ、ｽﾀｰﾄｱｯﾌﾟ、ｽﾀｰﾄﾒﾆｭｰのみ有効");
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_ALLUSERS), L"ﾃﾞｽｸﾄｯﾌﾟ、ｽﾀｰﾄｱｯﾌﾟ、ｽﾀｰﾄﾒﾆｭｰのみ有効");
   EXPECT_EQ(GetFocus(), focusAtLoad);  // the focus stays where the load put it
 }
 
@@ -69,9 +67,27 @@ TEST(MainWindow, CreateButtonNeedsTargetNameAndADestination) {
     EXPECT_EQ(IsEnabled(create), step.enabled) << "[" << testing::PrintToString(std::wstring(step.target)) << "] ["
                                                << testing::PrintToString(std::wstring(step.name)) << "]";
   }
-  // A destination ticked by code counts as well as a click.
-  s.Window().SetChecked(IDC_CHK_WHERE + 5, true);
-  EXPECT_TRUE(IsEnabled(create));
+  // A destination ticked by the window itself (from the remembered boxes) counts as well.
+  s.Close();
+  WritePrivateProfileStringW(L"GENERAL", L"CheckLocation", L"1", test::SettingsFile().c_str());
+  WritePrivateProfileStringW(L"ShortcutFolder", L"Free", L"1", test::SettingsFile().c_str());
+  {
+    MainWindowSession again;
+    Type(again.Control(IDC_TXT_LNKPATH), L"C:\\a.txt");
+    Type(again.Control(IDC_TXT_SHORTCUTNAME), L"a");
+    EXPECT_TRUE(IsEnabled(again.Control(IDC_BTN_CREATE)));
+  }
+  DeleteFileW(test::SettingsFile().c_str());
+}
+
+// The brush the window paints a combo's edit part with, asked as the system asks.
+HBRUSH ComboBackground(MainWindowSession& s, int combo) {
+  HWND edit = FindWindowExW(s.Control(combo), nullptr, L"Edit", nullptr);
+  HDC dc = GetDC(edit);
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(s.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit)));
+  ReleaseDC(edit, dc);
+  return brush;
 }
 
 TEST(MainWindow, SubFolderDestinationsEnableTheirComboAndBrowseButton) {
@@ -83,11 +99,11 @@ TEST(MainWindow, SubFolderDestinationsEnableTheirComboAndBrowseButton) {
               {6, IDC_CMB_FAVORITESPATH, IDC_BTN_BROWS + 4}};
   for (const auto& r : rows) {
     EXPECT_FALSE(IsEnabled(s.Control(r.combo)));
-    EXPECT_EQ(s.Window().ComboBackground(r.combo), COLOR_BTNFACE);
+    EXPECT_EQ(ComboBackground(s, r.combo), GetSysColorBrush(COLOR_BTNFACE));
     Click(s.Control(IDC_CHK_WHERE + r.index));
     EXPECT_TRUE(IsEnabled(s.Control(r.combo)));
     EXPECT_TRUE(IsEnabled(s.Control(r.browse)));
-    EXPECT_EQ(s.Window().ComboBackground(r.combo), COLOR_WINDOW);
+    EXPECT_EQ(ComboBackground(s, r.combo), GetSysColorBrush(COLOR_WINDOW));
     Click(s.Control(IDC_CHK_WHERE + r.index));
     EXPECT_FALSE(IsEnabled(s.Control(r.combo)));
     EXPECT_FALSE(IsEnabled(s.Control(r.browse)));
@@ -96,18 +112,18 @@ TEST(MainWindow, SubFolderDestinationsEnableTheirComboAndBrowseButton) {
 
 TEST(MainWindow, AllUsersSwitchesTheDestinationTooltips) {
   MainWindowSession s;
-  const SpecialFolders& f = s.Window().Folders();
+  const SpecialFolders f = s.Folders();
   ASSERT_TRUE(f.allUsersAvailable);
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_WHERE + 0), f.desktop);
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_WHERE + 1), f.programs + L"...");
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_WHERE + 2), f.startup);
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_WHERE + 3), f.sendTo);
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_WHERE + 6), f.favorites + L"...");
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_WHERE + 5), L"");
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_WHERE + 0), f.desktop);
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_WHERE + 1), f.programs + L"...");
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_WHERE + 2), f.startup);
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_WHERE + 3), f.sendTo);
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_WHERE + 6), f.favorites + L"...");
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_WHERE + 5), L"");
   Click(s.Control(IDC_CHK_ALLUSERS));
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_WHERE + 0), f.commonDesktop);
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_WHERE + 1), f.commonPrograms + L"...");
-  EXPECT_EQ(s.Window().ToolTipOf(IDC_CHK_WHERE + 2), f.commonStartup);
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_WHERE + 0), f.commonDesktop);
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_WHERE + 1), f.commonPrograms + L"...");
+  EXPECT_EQ(s.ToolTipOf(IDC_CHK_WHERE + 2), f.commonStartup);
   EXPECT_NE(f.commonDesktop, f.desktop);
 }
 
@@ -117,8 +133,8 @@ TEST(MainWindow, EachClearCommandLeavesTheOtherHalfAlone) {
   auto fill = [&] {
     for (int id : fields) Type(s.Control(id), L"x" + std::to_wstring(id));
     SendMessageW(s.Control(IDC_CMB_SHOWCMD), CB_SETCURSEL, 2, 0);
-    for (int i : {0, 1, 6}) s.Window().SetChecked(IDC_CHK_WHERE + i, true);
-    s.Window().SetChecked(IDC_CHK_ALLUSERS, true);
+    for (int i : {0, 1, 6}) s.SetBox(IDC_CHK_WHERE + i, true);
+    s.SetBox(IDC_CHK_ALLUSERS, true);
   };
   fill();
   Click(s.Control(IDC_BTN_CLEAR + 0));
@@ -146,19 +162,11 @@ TEST(MainWindow, ExitUnloadsTheWindow) {
   EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-TEST(MainWindow, ActivationMakesItTheOwnerOfMessageBoxes) {
-  MainWindowSession s;
-  SetMessageBoxOwner(nullptr);
-  SendMessageW(s.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
-  EXPECT_EQ(MessageBoxOwner(), s.Handle());
-}
-
-// A real box, placed by the hook on the window that was activated last.
+// A real box, placed by the hook on its owner.
 RECT ShowBoxOver(HWND owner) {
   RECT box{};
-  SetMessageBoxOwner(owner);
   test::WithRealBox(
-      L"配置テスト", [] { MessageBox(L"テキスト", MB_OK | MB_ICONINFORMATION, L"配置テスト"); },
+      L"配置テスト", [&] { MessageBox(owner, L"テキスト", MB_OK | MB_ICONINFORMATION, L"配置テスト"); },
       [&](HWND window) { GetWindowRect(window, &box); });
   return box;
 }
@@ -189,7 +197,6 @@ TEST(MessageBox, CentresOnTheOwnerAndStaysOnScreen) {
   box = ShowBoxOver(s.Handle());
   EXPECT_EQ(box.top, static_cast<LONG>(std::nearbyint((screenH - boxH) * 0.9)));
   EXPECT_LT(box.bottom, screenH);
-  SetMessageBoxOwner(nullptr);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ using test::IsChecked;
 using test::IsEnabled;
 using test::ScriptedMessageBoxes;
 using test::TextOf;
+using test::ToolTipOf;
 
 const std::wstring kPid = std::to_wstring(GetCurrentProcessId());
 const std::wstring kClasses = L"Software\\Classes\\";
@@ -49,33 +50,6 @@ void SelectEntry(HWND dialog, int index) {
   SendDlgItemMessageW(dialog, IDC_LST_EXT, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_LST_EXT, LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_LST_EXT)));
-}
-
-// The tooltip text the dialog gave a control.
-std::wstring TooltipOf(HWND dialog, int id) {
-  struct Search {
-    HWND owner, tips;
-  } search{dialog, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        wchar_t cls[64] = {};
-        GetClassNameW(w, cls, 64);
-        if (lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && GetWindow(w, GW_OWNER) == s->owner) s->tips = w;
-        return s->tips == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  if (!search.tips) return L"(no tooltips)";
-  wchar_t text[256] = {};
-  TTTOOLINFOW info{};
-  info.cbSize = sizeof(info);
-  info.hwnd = dialog;
-  info.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id));
-  if (!SendMessageW(search.tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) return L"";
-  info.lpszText = text;
-  SendMessageW(search.tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
-  return text;
 }
 
 struct KeyShape {
@@ -153,7 +127,7 @@ class OptionDialogTest : public testing::Test {
 // Each box of the dialog and the setting it stands for.
 struct Switch {
   int id;
-  int Settings::*field;
+  bool Settings::*field;
 };
 const Switch kSwitches[] = {
     {IDC_CHK_CHECKLOCATION, &Settings::CheckLocation}, {IDC_CHK_EXITAFTERCREATE, &Settings::ExitAfterCreate},
@@ -170,23 +144,23 @@ TEST_F(OptionDialogTest, EveryControlShowsItsSettingAndOkStoresIt) {
   for (int bit = 0; bit < 4; ++bit) {
     const int pattern = bit % 2;
     int n = 0;
-    for (const auto& s : kSwitches) settings_.*s.field = (n++ >> bit) & 1;
+    for (const auto& s : kSwitches) settings_.*s.field = ((n++ >> bit) & 1) != 0;
     settings_.Comment = 2 - pattern;
     settings_.GetMp3Format = pattern ? L"%T／%A" : L"  ";
     const Settings before = settings_;
     const bool ok = Run([&](HWND d) {
-      for (const auto& s : kSwitches) EXPECT_EQ(IsChecked(GetDlgItem(d, s.id)), before.*s.field == 1) << s.id;
+      for (const auto& s : kSwitches) EXPECT_EQ(IsChecked(GetDlgItem(d, s.id)), before.*s.field) << s.id;
       EXPECT_EQ(TextOf(GetDlgItem(d, IDC_TXT_FORMAT)), before.GetMp3Format);
       EXPECT_EQ(SendDlgItemMessageW(d, IDC_CMB_COMMENT, CB_GETCURSEL, 0, 0), before.Comment);
       // Every box changed, another comment entry, another format; then OK.
       for (const auto& s : kSwitches)
-        SendDlgItemMessageW(d, s.id, BM_SETCHECK, before.*s.field == 1 ? BST_UNCHECKED : BST_CHECKED, 0);
+        SendDlgItemMessageW(d, s.id, BM_SETCHECK, before.*s.field ? BST_UNCHECKED : BST_CHECKED, 0);
       SendDlgItemMessageW(d, IDC_CMB_COMMENT, CB_SETCURSEL, static_cast<WPARAM>(pattern), 0);
       test::Type(GetDlgItem(d, IDC_TXT_FORMAT), pattern ? L"" : L"%A");
       Click(GetDlgItem(d, IDOK));
     });
     EXPECT_TRUE(ok);
-    for (const auto& s : kSwitches) EXPECT_EQ(settings_.*s.field, 1 - before.*s.field) << s.id << " " << pattern;
+    for (const auto& s : kSwitches) EXPECT_EQ(settings_.*s.field, !(before.*s.field)) << s.id << " " << pattern;
     EXPECT_EQ(settings_.Comment, pattern);
     EXPECT_EQ(settings_.GetMp3Format, pattern ? L"" : L"%A");  // taken as it stands, empty too
     EXPECT_EQ(settings_.HtmlBuffer, before.HtmlBuffer);  // not the dialog's
@@ -196,15 +170,14 @@ TEST_F(OptionDialogTest, EveryControlShowsItsSettingAndOkStoresIt) {
 TEST_F(OptionDialogTest, OpensInJapaneseWithItsListsAndTooltips) {
   settings_.Comment = 7;  // not a list entry: the first is shown, so OK keeps a valid one
   const bool ok = Run([&](HWND d) {
-    EXPECT_EQ(MessageBoxOwner(), d);  // message boxes centre on the dialog
     EXPECT_EQ(SendDlgItemMessageW(d, IDC_CMB_COMMENT, CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(TextOf(GetDlgItem(d, IDC_CMB_COMMENT)), L"何もしない");
-    EXPECT_EQ(TooltipOf(d, IDC_LBL_COMMENTSETTING), L"Windows 2000/XP で有効");
-    EXPECT_EQ(TooltipOf(d, IDC_CMB_COMMENT), L"Windows 2000/XP で有効");
-    EXPECT_EQ(TooltipOf(d, IDC_CHK_GETMP3INFO), L"VBMP3.DLL が必要");
-    EXPECT_EQ(TooltipOf(d, IDC_CHK_GETURLTITLE), L"ｲﾝﾀｰﾈｯﾄに接続している必要があります");
-    EXPECT_EQ(TooltipOf(d, IDC_CHK_GETURLDLGTITLE), L"ｲﾝﾀｰﾈｯﾄに接続している必要があります");
-    EXPECT_EQ(TooltipOf(d, IDC_CHK_WINDOWPOS), L"");
+    EXPECT_EQ(ToolTipOf(d, IDC_LBL_COMMENTSETTING), L"Windows 2000/XP で有効");
+    EXPECT_EQ(ToolTipOf(d, IDC_CMB_COMMENT), L"Windows 2000/XP で有効");
+    EXPECT_EQ(ToolTipOf(d, IDC_CHK_GETMP3INFO), L"VBMP3.DLL が必要");
+    EXPECT_EQ(ToolTipOf(d, IDC_CHK_GETURLTITLE), L"ｲﾝﾀｰﾈｯﾄに接続している必要があります");
+    EXPECT_EQ(ToolTipOf(d, IDC_CHK_GETURLDLGTITLE), L"ｲﾝﾀｰﾈｯﾄに接続している必要があります");
+    EXPECT_EQ(ToolTipOf(d, IDC_CHK_WINDOWPOS), L"");
     for (int id : {IDC_BTN_ADD, IDC_BTN_DEL, IDC_BTN_ALLDEL}) EXPECT_FALSE(IsEnabled(GetDlgItem(d, id))) << id;
     // Enter presses OK.
     PostMessageW(GetDlgItem(d, IDC_CHK_WINDOWPOS), WM_KEYDOWN, VK_RETURN, 0);
@@ -367,6 +340,7 @@ TEST_F(OptionDialogTest, EachToggleWritesItsEntryAndFlipsItsCaption) {
       }
       const size_t asked = boxes.Asks().size();
       Click(button);  // remove, Yes
+      EXPECT_EQ(boxes.Asks().back().owner, d) << "boxes are modal to the dialog";
       EXPECT_EQ(TextOf(button), t.addCaption);
       EXPECT_EQ(GetWindowContextHelpId(button), t.addTopic);
       for (const auto& key : t.keys) EXPECT_FALSE(ShapeOf(key)) << testing::PrintToString(key);
@@ -570,20 +544,19 @@ TEST(OptionDialogFromTheMainWindow, OkChangesTheWindowAndTheFileCancelNothing) {
   DeleteFileW(settingsFile.c_str());
   {
     test::MainWindowSession s(L"\"" + GetSystemFolder() + L"shell32.dll\"");
-    ASSERT_TRUE(s.Window().Preview().ArrowShown());
+    const std::vector<COLORREF> withArrow = s.PreviewPicture();
     for (const int button : {IDCANCEL, IDOK}) {
       test::WithModalWindow(
           L"オプション", [&] { Click(s.Control(IDC_BTN_OPTION)); },
           [&](HWND dialog) {
             IDataObject* drop = test::MakeTextDrop(L"http://example.com/");
-            EXPECT_EQ(test::DropOn(s.Window().DropTargetObject(), drop), static_cast<DWORD>(DROPEFFECT_NONE));
+            EXPECT_EQ(test::DropOn(s.DropTarget(), drop), static_cast<DWORD>(DROPEFFECT_NONE));
             drop->Release();
             Click(GetDlgItem(dialog, IDC_CHK_ARROWICON));
             Click(GetDlgItem(dialog, button));
           });
-      EXPECT_EQ(s.Window().Preview().ArrowShown(), button == IDCANCEL);
+      EXPECT_EQ(s.PreviewPicture() == withArrow, button == IDCANCEL) << "the arrow follows OK at once";
     }
-    EXPECT_EQ(s.Window().CurrentSettings().ArrowIcon, 1);
     wchar_t stored[16] = {};
     GetPrivateProfileStringW(L"GENERAL", L"ArrowIcon", L"", stored, 16, settingsFile.c_str());
     EXPECT_EQ(std::wstring(stored), L"");  // not before the window closes

@@ -164,16 +164,15 @@ TEST_F(SpecialMenuTest, APresetChosenFromTheButtonIsCreatedWithItsArgumentsAndIc
   {
     MenuChoice choice(IDM_SHUTDOWN + 1);  // restart
     ScriptedMessageBoxes boxes({IDYES});
-    s.Window().SetChecked(IDC_CHK_WHERE + 2, true);  // Startup, which the preset clears
+    s.SetBox(IDC_CHK_WHERE + 2, true);  // Startup, which the preset clears
     test::Click(s.Control(IDC_BTN_SPECIAL));
     ASSERT_EQ(boxes.Asks().size(), 1u);
   }
   EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + 2)));
   EXPECT_EQ(test::TextOf(s.Control(IDC_TXT_OPTION)), L"SHELL32.DLL,SHExitWindowsEx 2");
-  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::File);
   EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_SHORTCUTNAME));
   test::Type(s.Control(IDC_TXT_SHORTCUTNAME), name);
-  s.Window().SetChecked(IDC_CHK_WHERE + 5, true);
+  s.SetBox(IDC_CHK_WHERE + 5, true);
   test::Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
   ScriptedMessageBoxes boxes;
   test::Click(s.Control(IDC_BTN_CREATE));

@@ -66,7 +66,6 @@ TEST_F(Startup, FilesAndFoldersFillTheFormFromTheirPath) {
   MainWindowSession s(dir.Path());  // a bare folder path
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), dir.Path());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
-  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Folder);
 }
 
 TEST_F(Startup, TextThatNamesNothingOpensAnEmptyWindow) {
@@ -102,7 +101,6 @@ TEST_F(Startup, UrlWithATitleKeepsTheTitleSafeForFileNames) {
   MainWindowSession s(L"http://127.0.0.1:1/ 今日の記事: a/b   ");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://127.0.0.1:1/");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"今日の記事： a／b");  // no fetch: the title was given
-  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Url);
 }
 
 TEST_F(Startup, UrlWithoutATitleIsNamedAfterThePageTitle) {
@@ -154,7 +152,7 @@ TEST_F(Startup, SettingsRestoreTheDestinationsAndAreAllWrittenAtClose) {
     EXPECT_TRUE(test::IsEnabled(s.Control(IDC_CMB_STARTMENUPATH)));
     EXPECT_TRUE(test::IsEnabled(s.Control(IDC_CMB_FREEPATH)));
     EXPECT_FALSE(test::IsEnabled(s.Control(IDC_CMB_FAVORITESPATH)));
-    if (!s.Window().Folders().quickLaunchAvailable) {
+    if (!s.Folders().quickLaunchAvailable) {
       EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + 4)));
       EXPECT_FALSE(test::IsEnabled(s.Control(IDC_CHK_WHERE + 4)));
     }

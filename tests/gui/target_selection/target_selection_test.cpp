@@ -7,6 +7,7 @@
 #include "resource.h"
 #include "shortcut/shell_link.h"
 #include "support/win/data_object.h"
+#include "support/lnk_reader.h"
 #include "support/win/gui_driver.h"
 #include "support/win/http_test_server.h"
 #include "support/win/main_window_fixture.h"
@@ -55,14 +56,12 @@ TEST_F(TargetSelection, DroppedFilesAndFolders) {
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), dir.Path());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"報告書.final");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_OPTION)), L"");
-  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::File);
   EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_SHORTCUTNAME));
 
   s.Drop(test::MakeFileDrop({folder}));
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), folder);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"写真");
-  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Folder);
 }
 
 TEST_F(TargetSelection, RecycleBinItemsAndOtherTextAreIgnored) {
@@ -83,7 +82,6 @@ TEST_F(TargetSelection, DroppedUrlTextIsTrimmedAndClearsTheLinkOnlyFields) {
     MainWindowSession s;
     Type(s, IDC_TXT_WRKPATH, L"C:\\work");
     Type(s, IDC_TXT_COMMENT, L"comment");
-    s.Window().SetShortcutIcon(L"C:\\x.ico", 0);
     // Japanese before the "?" makes it no URL: the drop is ignored.
     s.Drop(test::MakeTextDrop(L"  http://example.com/日本?q=1  ", ansi));
     EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"");
@@ -95,14 +93,18 @@ TEST_F(TargetSelection, DroppedUrlTextIsTrimmedAndClearsTheLinkOnlyFields) {
   MainWindowSession s;
   Type(s, IDC_TXT_WRKPATH, L"C:\\work");
   Type(s, IDC_TXT_COMMENT, L"comment");
-  s.Window().SetShortcutIcon(L"C:\\x.ico", 0);
+  s.ChooseIcon(GetSystemFolder() + L"shell32.dll", 3);
   s.Drop(test::MakeTextDrop(L"  http://example.com/a?q=日本  "));
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), L"http://example.com/a?q=日本");
-  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Url);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_COMMENT)), L"");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"");  // titles are not fetched by default
-  EXPECT_EQ(s.Window().IconFile(), L"");
+  // The icon chosen before went with the link-only fields.
+  TempFolder out;
+  Type(s, IDC_TXT_SHORTCUTNAME, L"site");
+  const std::wstring written = s.CreateInto(out.Path());
+  ASSERT_FALSE(written.empty());
+  EXPECT_EQ(test::ReadFileBytes(written).find("IconFile"), std::string::npos);
 }
 
 TEST_F(TargetSelection, DroppedShortcutFilesLoadAndTickTheirDestination) {
@@ -112,8 +114,8 @@ TEST_F(TargetSelection, DroppedShortcutFilesLoadAndTickTheirDestination) {
   std::wstring desktop, favorites;
   {
     MainWindowSession probe;
-    desktop = probe.Window().Folders().desktop;
-    favorites = probe.Window().Folders().favorites;
+    desktop = probe.Folders().desktop;
+    favorites = probe.Folders().favorites;
   }
   const std::wstring link = desktop + L"\\ドロップ試験" + std::to_wstring(GetCurrentProcessId()) + L".lnk";
   cleanup_.push_back(link);
@@ -229,7 +231,6 @@ TEST_F(TargetSelection, AShortcutFileThatCannotBeReadChangesNothing) {
       }
       EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), before);
       EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), before.empty() ? L"" : L"app");
-      EXPECT_EQ(s.Window().CurrentTargetKind(), before.empty() ? TargetKind::Invalid : TargetKind::File);
       for (int i = 0; i < 7; ++i) EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + i))) << i;
       ASSERT_EQ(boxes.Asks().size(), 1u);
       EXPECT_EQ(boxes.Asks()[0].text, L"ショートカットファイルを読み込めませんでした。\r\n\r\n" + broken);
@@ -262,7 +263,6 @@ TEST_F(TargetSelection, FilePickerStartsInTheTargetsFolderAndRemembersItsFilter)
   EXPECT_EQ(calls[1].initialFolder, dir.Path() + L"\\");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), file);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"tool");
-  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::File);
 }
 
 TEST_F(TargetSelection, ThePreviewFollowsTheTargetsIcons) {
@@ -272,26 +272,30 @@ TEST_F(TargetSelection, ThePreviewFollowsTheTargetsIcons) {
   const std::wstring withIcons = GetSystemFolder() + L"shell32.dll";
   std::wstring chosen = withIcons;
   SetFilePickerResponder([&](FilePickerRequest&) { return chosen; });
+  std::vector<COLORREF> pictures[2];
   for (int arrowIcon : {0, 1}) {
     WritePrivateProfileStringW(L"GENERAL", L"ArrowIcon", std::to_wstring(arrowIcon).c_str(), SettingsFile().c_str());
     MainWindowSession s;
     chosen = withIcons;
     test::Click(s.Control(IDC_BTN_BROWS + 0));
-    EXPECT_EQ(s.Window().IconFile(), withIcons);
-    EXPECT_EQ(s.Window().IconIndex(), 0);
-    EXPECT_EQ(s.Window().ToolTipOf(IDC_PIC_ICON), withIcons);
-    EXPECT_NE(s.Window().Preview().ShownIcon(), nullptr);
-    EXPECT_EQ(s.Window().Preview().ArrowShown(), arrowIcon == 0);
+    EXPECT_EQ(s.ToolTipOf(IDC_PIC_ICON), withIcons);
+    EXPECT_TRUE(s.PreviewShowsIcon());
+    pictures[arrowIcon] = s.PreviewPicture();
 
     chosen = text;
     test::Click(s.Control(IDC_BTN_BROWS + 0));
-    EXPECT_EQ(s.Window().IconFile(), L"");
-    EXPECT_EQ(s.Window().ToolTipOf(IDC_PIC_ICON), L"");
+    EXPECT_EQ(s.ToolTipOf(IDC_PIC_ICON), L"");
+    TempFolder out;
+    const std::wstring written = s.CreateInto(out.Path());
+    ASSERT_FALSE(written.empty());
+    const auto link = test::ReadLnkFile(test::ReadFileBytes(written));
+    ASSERT_TRUE(link);
+    EXPECT_NE(link->iconLocation.value_or(L""), withIcons) << "the icon before is not carried over";
 
     test::Click(s.Control(IDC_BTN_CLEAR + 0));
-    EXPECT_EQ(s.Window().Preview().ShownIcon(), nullptr);
-    EXPECT_FALSE(s.Window().Preview().ArrowShown());
+    EXPECT_FALSE(s.PreviewShowsIcon());  // neither an icon nor the arrow
   }
+  EXPECT_NE(pictures[0], pictures[1]) << "the arrow follows its option";
 }
 
 TEST_F(TargetSelection, ShiftClickPicksAFolderAndTheComboButtonsFillTheirCombos) {
@@ -310,14 +314,13 @@ TEST_F(TargetSelection, ShiftClickPicksAFolderAndTheComboButtonsFillTheirCombos)
   keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), dir.Path());
-  EXPECT_EQ(s.Window().CurrentTargetKind(), TargetKind::Folder);
 
-  s.Window().SetChecked(IDC_CHK_WHERE + 1, true);
-  s.Window().SetChecked(IDC_CHK_WHERE + 5, true);
-  s.Window().SetChecked(IDC_CHK_WHERE + 6, true);
+  s.SetBox(IDC_CHK_WHERE + 1, true);
+  s.SetBox(IDC_CHK_WHERE + 5, true);
+  s.SetBox(IDC_CHK_WHERE + 6, true);
   test::Click(s.Control(IDC_BTN_BROWS + 1));
   test::Click(s.Control(IDC_BTN_BROWS + 2));
-  s.Window().SetChecked(IDC_CHK_ALLUSERS, true);
+  s.SetBox(IDC_CHK_ALLUSERS, true);
   test::Click(s.Control(IDC_BTN_BROWS + 2));
   test::Click(s.Control(IDC_BTN_BROWS + 4));
   ASSERT_EQ(asked.size(), 5u);
@@ -336,14 +339,14 @@ TEST_F(TargetSelection, ShiftClickPicksAFolderAndTheComboButtonsFillTheirCombos)
 TEST_F(TargetSelection, UrlTargetsBecomeInternetShortcutsThatKeepOtherSections) {
   const std::wstring name = L"ウェブ" + std::to_wstring(GetCurrentProcessId());
   MainWindowSession s;
-  const std::wstring desktopUrl = s.Window().Folders().desktop + L"\\" + name + L".url";
-  const std::wstring favoritesUrl = s.Window().Folders().favorites + L"\\" + name + L".url";
+  const std::wstring desktopUrl = s.Folders().desktop + L"\\" + name + L".url";
+  const std::wstring favoritesUrl = s.Folders().favorites + L"\\" + name + L".url";
   cleanup_ = {desktopUrl, favoritesUrl};
   ASSERT_TRUE(test::WriteFileBytes(favoritesUrl, "[Other]\r\nkeep=1\r\n[InternetShortcut]\r\nURL=http://old/\r\n"));
   Type(s, IDC_TXT_LNKPATH, L"http://example.com/page?x=1");
   Type(s, IDC_TXT_SHORTCUTNAME, name);
-  s.Window().SetChecked(IDC_CHK_WHERE + 0, true);
-  s.Window().SetChecked(IDC_CHK_WHERE + 6, true);
+  s.SetBox(IDC_CHK_WHERE + 0, true);
+  s.SetBox(IDC_CHK_WHERE + 6, true);
   ScriptedMessageBoxes boxes({IDYES});
   test::Click(s.Control(IDC_BTN_CREATE));
   ASSERT_EQ(boxes.Asks().size(), 2u);

@@ -51,7 +51,7 @@ class TitleFetch : public testing::Test {
     }
   }
   static void DropKeepingFetchEnds(MainWindowSession& s, IDataObject* data) {
-    test::DropOn(s.Window().DropTargetObject(), data);
+    test::DropOn(s.DropTarget(), data);
     data->Release();
     PumpKeepingFetchEnds(s);
   }
@@ -77,9 +77,9 @@ TEST_F(TitleFetch, CreatingWaitsUntilTheNameIsReal) {
   HttpTestServer silent(Behaviour::NeverAnswer);
   ASSERT_TRUE(silent.Started());
   MainWindowSession s;
-  s.Window().SetChecked(IDC_CHK_WHERE + 0, true);
+  s.SetBox(IDC_CHK_WHERE + 0, true);
   s.Drop(test::MakeTextDrop(silent.Url(L"/page")));
-  ASSERT_TRUE(s.Window().FetchingTitle());
+  ASSERT_TRUE(s.FetchingTitle());
   EXPECT_EQ(Name(s), kFetchingTitleText);
   EXPECT_FALSE(test::IsEnabled(s.Control(IDC_BTN_CREATE)));
   // Neither the button nor Enter makes a shortcut named after the progress text.
@@ -87,7 +87,7 @@ TEST_F(TitleFetch, CreatingWaitsUntilTheNameIsReal) {
   test::Click(s.Control(IDC_BTN_CREATE));
   SendMessageW(s.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   EXPECT_TRUE(boxes.Asks().empty());
-  EXPECT_FALSE(test::FileExists(s.Window().Folders().desktop + L"\\" + kFetchingTitleText + L".url"));
+  EXPECT_FALSE(test::FileExists(s.Folders().desktop + L"\\" + kFetchingTitleText + L".url"));
 
   // The silent server costs the two time-outs; then the name is the failure text, and 作成 works.
   ASSERT_TRUE(s.WaitWhileFetching());
@@ -106,9 +106,9 @@ TEST_F(TitleFetch, ANewTargetGivesTheRunningFetchUp) {
 
   MainWindowSession s;
   s.Drop(test::MakeTextDrop(silent.Url()));
-  ASSERT_TRUE(s.Window().FetchingTitle());
+  ASSERT_TRUE(s.FetchingTitle());
   s.Drop(test::MakeFileDrop({file}));
-  EXPECT_FALSE(s.Window().FetchingTitle());
+  EXPECT_FALSE(s.FetchingTitle());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), file);
   EXPECT_EQ(Name(s), L"メモ");
 
@@ -118,7 +118,7 @@ TEST_F(TitleFetch, ANewTargetGivesTheRunningFetchUp) {
   ASSERT_TRUE(WaitForAFetchEnd(s));
   DropKeepingFetchEnds(s, test::MakeTextDrop(slow.Url()));
   ASSERT_TRUE(FetchEndQueued(s));
-  EXPECT_TRUE(s.Window().FetchingTitle());
+  EXPECT_TRUE(s.FetchingTitle());
   ASSERT_TRUE(s.WaitWhileFetching());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), slow.Url());
   EXPECT_EQ(Name(s), L"二番目");
@@ -128,10 +128,10 @@ TEST_F(TitleFetch, ANameTypedMeanwhileIsKept) {
   HttpTestServer silent(Behaviour::NeverAnswer);
   ASSERT_TRUE(silent.Started());
   MainWindowSession s;
-  s.Window().SetChecked(IDC_CHK_WHERE + 0, true);
+  s.SetBox(IDC_CHK_WHERE + 0, true);
   s.Drop(test::MakeTextDrop(silent.Url()));
   test::Type(s.Control(IDC_TXT_SHORTCUTNAME), L"自分の名前");
-  EXPECT_FALSE(s.Window().FetchingTitle());
+  EXPECT_FALSE(s.FetchingTitle());
   EXPECT_TRUE(test::IsEnabled(s.Control(IDC_BTN_CREATE)));
   EXPECT_EQ(Name(s), L"自分の名前");
 }
@@ -141,14 +141,14 @@ TEST_F(TitleFetch, TheDialogKeysWorkMeanwhile) {
   ASSERT_TRUE(silent.Started());
   MainWindowSession s;
   s.Drop(test::MakeTextDrop(silent.Url()));
-  ASSERT_TRUE(s.Window().FetchingTitle());
+  ASSERT_TRUE(s.FetchingTitle());
   HWND target = s.Control(IDC_TXT_LNKPATH);
   SetFocus(target);
   PostMessageW(target, WM_KEYDOWN, VK_TAB, 0);
   PostMessageW(target, WM_KEYUP, VK_TAB, 0);
   s.PumpLikeTheProgram();
   EXPECT_NE(GetFocus(), target);
-  EXPECT_TRUE(s.Window().FetchingTitle());
+  EXPECT_TRUE(s.FetchingTitle());
 }
 
 TEST_F(TitleFetch, ClosingEndsTheFetchAtOnce) {
@@ -157,7 +157,7 @@ TEST_F(TitleFetch, ClosingEndsTheFetchAtOnce) {
   ASSERT_TRUE(silent.Started());
   MainWindowSession s;
   s.Drop(test::MakeTextDrop(silent.Url()));
-  ASSERT_TRUE(s.Window().FetchingTitle());
+  ASSERT_TRUE(s.FetchingTitle());
   SendMessageW(s.Handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(s.IsOpen());
 }

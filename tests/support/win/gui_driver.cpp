@@ -1,5 +1,7 @@
 #include "support/win/gui_driver.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "win/help_popup.h"
@@ -109,6 +111,32 @@ void WithRealBox(const std::wstring& caption, const std::function<void()>& actio
     if (onBox) onBox(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
   });
+}
+
+std::wstring ToolTipOf(HWND dialog, int id) {
+  struct Search {
+    HWND owner, tips;
+  } search{dialog, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        wchar_t cls[64] = {};
+        GetClassNameW(w, cls, 64);
+        if (lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && GetWindow(w, GW_OWNER) == s->owner) s->tips = w;
+        return s->tips == nullptr;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  if (!search.tips) return L"(no tooltips)";
+  wchar_t text[1024] = {};
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = dialog;
+  info.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id));
+  if (!SendMessageW(search.tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) return L"";
+  info.lpszText = text;
+  SendMessageW(search.tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
+  return text;
 }
 
 }  // namespace pelmora::test

@@ -22,6 +22,10 @@ void Pick(HWND comboBox, int index);
 // The selection of a text field as start and end (equal: the caret with nothing selected).
 std::pair<unsigned, unsigned> SelectionOf(HWND field);
 
+// The tooltip text a dialog gave its control `id`; empty when none, "(no tooltips)" when the
+// dialog has no tooltip window.
+std::wstring ToolTipOf(HWND dialog, int id);
+
 // The text of the help popup on show, which then goes as a key closes it; empty when none shows.
 std::wstring TakeHelpPopup();
 

@@ -85,8 +85,8 @@ bool FileExists(const std::wstring& path) {
 }
 
 ScriptedMessageBoxes::ScriptedMessageBoxes(std::deque<int> answers) : answers_(std::move(answers)) {
-  SetMessageBoxResponder([this](const std::wstring& text, UINT style, const std::wstring& title) {
-    asks_.push_back({text, style, title});
+  SetMessageBoxResponder([this](HWND owner, const std::wstring& text, UINT style, const std::wstring& title) {
+    asks_.push_back({text, style, title, owner});
     if (whileAsking_) std::exchange(whileAsking_, nullptr)();
     if (!answers_.empty()) {
       const int answer = answers_.front();

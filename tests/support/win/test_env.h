@@ -64,6 +64,7 @@ class ScriptedMessageBoxes {
     std::wstring text;
     UINT style;
     std::wstring title;
+    HWND owner;  // the window the box is modal to
   };
   explicit ScriptedMessageBoxes(std::deque<int> answers = {});
   ~ScriptedMessageBoxes();

@@ -119,7 +119,7 @@ TEST_F(LinkActions, OpenLinkTargetAsksBeforeTheBrowserAndNamesABadTarget) {
   for (const auto& c : cases) {
     test::ScriptedMessageBoxes boxes({c.answer});
     test::RecordedLaunches launches(c.explorerStarts);
-    EXPECT_EQ(OpenLinkTarget(c.text).outcome, c.outcome) << c.text;
+    EXPECT_EQ(OpenLinkTarget(nullptr, c.text).outcome, c.outcome) << c.text;
     EXPECT_EQ(boxes.Asks().empty() ? L"" : boxes.Asks()[0].text, c.asked) << c.text;
     EXPECT_EQ(boxes.Asks().empty() ? 0 : boxes.Asks()[0].style, c.style) << c.text;
     EXPECT_EQ(launches.Requests().empty() ? L"" : launches.Requests()[0].text, c.launched) << c.text;
