@@ -1,5 +1,7 @@
 // Owners of the handles the program opens: each releases its handle when it goes, and can be
-// moved but not copied.
+// moved but not copied. A handle that needs only its release function is an Owned<> (the
+// registry key and the internet handles too); a class of its own only where more than the
+// handle is held (the window a device context goes back to, a mode to restore).
 #pragma once
 #include <windows.h>
 #include <objbase.h>

@@ -4,14 +4,14 @@
 
 namespace pelmora {
 
-RegKey RegKey::Open(HKEY root, std::wstring_view subKey, REGSAM access) {
+RegKey OpenRegKey(HKEY root, std::wstring_view subKey, REGSAM access) {
   const std::wstring path(subKey);
   HKEY key = nullptr;
   if (RegOpenKeyExW(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return {};
   return RegKey(key);
 }
 
-RegKey RegKey::Create(HKEY root, std::wstring_view subKey) {
+RegKey CreateRegKey(HKEY root, std::wstring_view subKey) {
   const std::wstring path(subKey);
   HKEY key = nullptr;
   if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key,
@@ -22,7 +22,7 @@ RegKey RegKey::Create(HKEY root, std::wstring_view subKey) {
 
 std::wstring ReadRegValue(HKEY root, std::wstring_view subKey, std::wstring_view valueName,
                           std::wstring_view defaultValue) {
-  const RegKey key = RegKey::Open(root, subKey, KEY_QUERY_VALUE);
+  const RegKey key = OpenRegKey(root, subKey, KEY_QUERY_VALUE);
   if (!key) return std::wstring(defaultValue);
   const std::wstring name(valueName);
   // One unit more than the limit: a stored text of exactly the limit may lack its NUL.
@@ -40,7 +40,7 @@ std::wstring ReadRegValue(HKEY root, std::wstring_view subKey, std::wstring_view
 }
 
 DWORD ReadRegValue(HKEY root, std::wstring_view subKey, std::wstring_view valueName, DWORD defaultValue) {
-  const RegKey key = RegKey::Open(root, subKey, KEY_QUERY_VALUE);
+  const RegKey key = OpenRegKey(root, subKey, KEY_QUERY_VALUE);
   if (!key) return defaultValue;
   const std::wstring name(valueName);
   DWORD type = 0, value = 0, bytes = sizeof(value);
@@ -52,7 +52,7 @@ DWORD ReadRegValue(HKEY root, std::wstring_view subKey, std::wstring_view valueN
 }
 
 bool WriteRegValue(HKEY root, std::wstring_view subKey, std::wstring_view valueName, std::wstring_view text) {
-  const RegKey key = RegKey::Create(root, subKey);
+  const RegKey key = CreateRegKey(root, subKey);
   if (!key) return false;
   const std::wstring name(valueName), data(text);
   const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
@@ -61,7 +61,7 @@ bool WriteRegValue(HKEY root, std::wstring_view subKey, std::wstring_view valueN
 }
 
 bool WriteRegValue(HKEY root, std::wstring_view subKey, std::wstring_view valueName, DWORD number) {
-  const RegKey key = RegKey::Create(root, subKey);
+  const RegKey key = CreateRegKey(root, subKey);
   if (!key) return false;
   const std::wstring name(valueName);
   return RegSetValueExW(key.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),

@@ -8,42 +8,19 @@
 #include <string>
 #include <string_view>
 
+#include "win/handles.h"
+
 namespace pelmora {
 
-// An open registry key, closed when its owner goes. Movable, not copyable.
-class RegKey {
- public:
-  RegKey() = default;
-  ~RegKey() { Close(); }
-  RegKey(RegKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
-  RegKey& operator=(RegKey&& other) noexcept {
-    if (this != &other) {
-      Close();
-      key_ = other.key_;
-      other.key_ = nullptr;
-    }
-    return *this;
-  }
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
+inline void CloseRegKey(HKEY key) { RegCloseKey(key); }
+// An open registry key, closed when its owner goes.
+using RegKey = win::Owned<HKEY, CloseRegKey>;
 
-  // Opens an existing key with `access` (reads ask for reading only, so a key the user may
-  // read but not write still reads). An empty owner when it cannot be opened.
-  static RegKey Open(HKEY root, std::wstring_view subKey, REGSAM access);
-  // Opens the key for setting values, creating it and every missing key above it.
-  static RegKey Create(HKEY root, std::wstring_view subKey);
-
-  explicit operator bool() const { return key_ != nullptr; }
-  HKEY get() const { return key_; }
-
- private:
-  explicit RegKey(HKEY key) : key_(key) {}
-  void Close() {
-    if (key_) RegCloseKey(key_);
-    key_ = nullptr;
-  }
-  HKEY key_ = nullptr;
-};
+// Opens an existing key with `access` (reads ask for reading only, so a key the user may read
+// but not write still reads). An empty owner when it cannot be opened.
+RegKey OpenRegKey(HKEY root, std::wstring_view subKey, REGSAM access);
+// Opens the key for setting values, creating it and every missing key above it.
+RegKey CreateRegKey(HKEY root, std::wstring_view subKey);
 
 // The longest text a read accepts, in UTF-16 units; a longer value reads as the default rather
 // than cut short (a cut command line would start the wrong program).

@@ -58,7 +58,7 @@ struct KeyShape {
 };
 // How many values and sub-keys a key of the current user has; nullopt when it is missing.
 std::optional<KeyShape> ShapeOf(const std::wstring& key) {
-  const RegKey k = RegKey::Open(HKEY_CURRENT_USER, key, KEY_READ);
+  const RegKey k = OpenRegKey(HKEY_CURRENT_USER, key, KEY_READ);
   if (!k) return std::nullopt;
   KeyShape shape;
   RegQueryInfoKeyW(k.get(), nullptr, nullptr, nullptr, &shape.subKeys, nullptr, nullptr, &shape.values, nullptr,
@@ -77,7 +77,7 @@ class OptionDialogTest : public testing::Test {
     paths_ = {L"C:\\ペルモラ 𠮷\\pelmora.exe", dir_ / L"pelmora.ini", dir_ / L"ExecPel.htm"};
     ASSERT_TRUE(test::WriteFileBytes(paths_.ieScriptPath, "<html></html>"));
     RemoveKeys();
-    for (const auto& key : kParents) existedBefore_.push_back(static_cast<bool>(RegKey::Open(HKEY_CURRENT_USER, key, KEY_READ)));
+    for (const auto& key : kParents) existedBefore_.push_back(static_cast<bool>(OpenRegKey(HKEY_CURRENT_USER, key, KEY_READ)));
   }
   void TearDown() override {
     RemoveKeys();

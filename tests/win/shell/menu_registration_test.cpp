@@ -25,7 +25,7 @@ struct ClassesCleanup {
 };
 
 bool UserClassKeyExists(const std::wstring& key) {
-  return static_cast<bool>(RegKey::Open(HKEY_CURRENT_USER, kClasses + key, KEY_READ));
+  return static_cast<bool>(OpenRegKey(HKEY_CURRENT_USER, kClasses + key, KEY_READ));
 }
 
 TEST(MenuRegistration, HalfWrittenEntryIsRemovedAgain) {

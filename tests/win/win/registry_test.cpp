@@ -89,7 +89,7 @@ TEST_F(RegistryTest, WritingCreatesMissingKeysAndDeletingTakesOneKey) {
   EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, Key(L"a\\b")));  // gone already
   EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, Key(L"never")));
   EXPECT_FALSE(DeleteRegKey(HKEY_CURRENT_USER, L""));
-  EXPECT_TRUE(RegKey::Open(HKEY_CURRENT_USER, L"Software", KEY_READ));  // the root is untouched
+  EXPECT_TRUE(OpenRegKey(HKEY_CURRENT_USER, L"Software", KEY_READ));  // the root is untouched
 }
 
 }  // namespace
