@@ -33,15 +33,18 @@ add_dependencies(pelmora pelmora_delay_load)
 target_link_options(pelmora PRIVATE -municode -mwindows -s)
 pelmora_warnings(pelmora)
 
-# Release zip: the program, the menu script and the README.
+# Release zip: the program, the menu script, the README and the Japanese user's guide. The
+# guide keeps an ASCII name: a Japanese one would make the zip depend on the builder's locale
+# (cmake -E tar cannot read it under LANG=C) and on how the unpacking tool decodes names.
 set(PELMORA_STAGE ${CMAKE_BINARY_DIR}/release/stage)
 add_custom_target(release
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${PELMORA_STAGE}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PELMORA_STAGE}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:pelmora> ${PELMORA_SOURCE_DIR}/res/ExecPel.htm
-          ${PELMORA_SOURCE_DIR}/README.md ${PELMORA_STAGE}
+          ${PELMORA_SOURCE_DIR}/README.md ${PELMORA_SOURCE_DIR}/docs/guide-ja.html ${PELMORA_STAGE}
   COMMAND ${CMAKE_COMMAND} -E chdir ${PELMORA_STAGE}
-          ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/release/pelmora.zip --format=zip pelmora.exe ExecPel.htm README.md
+          ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/release/pelmora.zip --format=zip
+          pelmora.exe ExecPel.htm README.md guide-ja.html
   DEPENDS pelmora)
 
 # ---- tests ----
