@@ -34,7 +34,6 @@ class ShortcutForm {
   // `window` holds the fields; `tips` gives the preview its tooltip (the icon's file).
   void Attach(HWND window, ToolTips& tips);
   IconPreview& Preview() { return preview_; }
-  const IconPreview& Preview() const { return preview_; }
 
   // The values as typed (not trimmed), with the icon.
   ShellLinkInfo Values() const;
