@@ -17,6 +17,7 @@ pelmora_portable(
 )
 pelmora_windows(
   derive_name.cpp
+  fetch_job.cpp
   html_title_file.cpp
   icon_preview.cpp
   long_path.cpp
