@@ -23,6 +23,8 @@ pelmora_windows(
   long_path.cpp
   mp3_name_reader.cpp
   mp3_tag_file.cpp
+  site_icon.cpp
+  site_icon_file.cpp
   version_names.cpp
   volume_label.cpp
   web_title.cpp
