@@ -14,6 +14,7 @@ struct Settings {
   int GetHtmlTitle = 1;
   int GetUrlTitle = 0;
   int GetUrlDlgTitle = 0;
+  int GetUrlIcon = 1;  // the site's icon becomes the icon of a URL shortcut named after its page
   int HtmlBuffer = 2048;
   int ConnectTimeOut = 5;
   int ReceiveTimeOut = 10;

@@ -60,6 +60,7 @@ const GeneralKey kGeneralKeys[] = {
     {L"GetHtmlTitle", GeneralRule::Switch, &Settings::GetHtmlTitle, 1},
     {L"GetUrlTitle", GeneralRule::Switch, &Settings::GetUrlTitle, 0},
     {L"GetUrlDlgTitle", GeneralRule::Switch, &Settings::GetUrlDlgTitle, 0},
+    {L"GetUrlIcon", GeneralRule::Switch, &Settings::GetUrlIcon, 1},
     {L"HtmlBuffer", GeneralRule::Positive, &Settings::HtmlBuffer, 2048, INT_MAX},
     {L"ConnectTimeOut", GeneralRule::Positive, &Settings::ConnectTimeOut, 5, kMaxTimeOut},
     {L"ReceiveTimeOut", GeneralRule::Positive, &Settings::ReceiveTimeOut, 10, kMaxTimeOut},
