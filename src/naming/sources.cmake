@@ -1,8 +1,10 @@
 # Name derivation and the readers that look inside targets (HTML and web titles, Japanese text,
-# version names, MP3 tags), long paths, the icon preview.
+# version names, MP3 tags), long paths, the icon preview, the site icons of web pages.
 pelmora_portable(
   drop_rules.cpp
   html_title.cpp
+  icon_image.cpp
+  icon_link.cpp
   icon_location.cpp
   id3_tags.cpp
   japanese_text_charset.cpp
@@ -15,11 +17,14 @@ pelmora_portable(
 )
 pelmora_windows(
   derive_name.cpp
+  fetch_job.cpp
   html_title_file.cpp
   icon_preview.cpp
   long_path.cpp
   mp3_name_reader.cpp
   mp3_tag_file.cpp
+  site_icon.cpp
+  site_icon_file.cpp
   version_names.cpp
   volume_label.cpp
   web_title.cpp

@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <wininet.h>
 
-#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -21,7 +20,11 @@ using InternetHandle = win::Owned<HINTERNET, CloseInternetHandle>;
 // the receive time-out of `limits` each set as its own option. Empty when WinINet fails.
 InternetHandle OpenFetchSession(const FetchLimits& limits);
 
-struct DownloadState;
+// The address a request ended up at, after the redirects WinINet followed; empty when it
+// cannot tell.
+std::wstring RequestUrl(HINTERNET request);
+
+class PageHeadJob;
 
 // One download of a page's head (the URL without its fragment): at most the buffer size of
 // `limits` plus one read of 1024 bytes. The thread that talks to the server owns its internet
@@ -30,10 +33,9 @@ struct DownloadState;
 // and its thread lets go of the server when WinINet's call returns.
 class PageDownload {
  public:
-  // Starts the download. When it ends, however it ends, `message` is posted to `notify` (when
-  // given) with `id` as its first parameter; a download given up meanwhile posts nothing.
-  PageDownload(const std::wstring& url, const FetchLimits& limits, HWND notify = nullptr, UINT message = 0,
-               WPARAM id = 0);
+  // Starts the download. When it ends, however it ends, `message` is posted to `notify` with
+  // `id` as its first parameter; a download given up meanwhile posts nothing.
+  PageDownload(const std::wstring& url, const FetchLimits& limits, HWND notify, UINT message, WPARAM id);
   // Gives the download up if it is still running; never waits for the server.
   ~PageDownload();
   PageDownload(const PageDownload&) = delete;
@@ -43,17 +45,14 @@ class PageDownload {
   bool Started() const;
   // Ends the download now: no more bytes, and no message. Its thread stops at its next step.
   void GiveUp();
-  // Waits up to `milliseconds` for the download to end; true when it has.
-  bool Wait(DWORD milliseconds) const;
   // The bytes received so far (all of them once it has ended).
   std::string Bytes() const;
+  // The page's address after redirects, which its relative links resolve against: known once
+  // the server has answered, the address asked for until then (and when WinINet cannot tell).
+  std::wstring FinalUrl() const;
 
  private:
-  std::shared_ptr<DownloadState> state_;
+  std::shared_ptr<PageHeadJob> job_;
 };
-
-// Downloads the head of the page and waits for it (no window messages run meanwhile): the
-// count of bytes received, 0 on failure (`bytes` then empty).
-std::size_t DownloadPageHead(const std::wstring& url, const FetchLimits& limits, std::string& bytes);
 
 }  // namespace pelmora

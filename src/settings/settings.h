@@ -15,6 +15,7 @@ struct Settings {
   bool GetHtmlTitle = true;
   bool GetUrlTitle = false;
   bool GetUrlDlgTitle = false;
+  bool GetUrlIcon = true;  // the site's icon becomes the icon of a URL shortcut named after its page
   int HtmlBuffer = 2048;
   int ConnectTimeOut = 5;
   int ReceiveTimeOut = 10;

@@ -61,6 +61,7 @@ const GeneralKey kGeneralKeys[] = {
     {.key = L"GetHtmlTitle", .rule = GeneralRule::Switch, .fallback = 1, .flag = &Settings::GetHtmlTitle},
     {.key = L"GetUrlTitle", .rule = GeneralRule::Switch, .flag = &Settings::GetUrlTitle},
     {.key = L"GetUrlDlgTitle", .rule = GeneralRule::Switch, .flag = &Settings::GetUrlDlgTitle},
+    {.key = L"GetUrlIcon", .rule = GeneralRule::Switch, .fallback = 1, .flag = &Settings::GetUrlIcon},
     {L"HtmlBuffer", GeneralRule::Positive, &Settings::HtmlBuffer, 2048, INT_MAX},
     {L"ConnectTimeOut", GeneralRule::Positive, &Settings::ConnectTimeOut, 5, kMaxTimeOut},
     {L"ReceiveTimeOut", GeneralRule::Positive, &Settings::ReceiveTimeOut, 10, kMaxTimeOut},

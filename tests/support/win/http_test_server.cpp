@@ -61,7 +61,9 @@ SOCKET OpenListener(unsigned short& port) {
 }  // namespace
 
 HttpTestServer::HttpTestServer(Behaviour behaviour, std::string body, std::string contentType)
-    : behaviour_(behaviour), body_(std::move(body)), contentType_(std::move(contentType)) {
+    : HttpTestServer(std::vector<Route>{{"", behaviour, std::move(body), std::move(contentType)}}) {}
+
+HttpTestServer::HttpTestServer(std::vector<Route> routes) : routes_(std::move(routes)) {
   static WinsockSession winsock;
   listener_ = static_cast<std::uintptr_t>(OpenListener(port_));
   if (port_ != 0) thread_ = std::thread([this] { Run(); });
@@ -134,15 +136,28 @@ void HttpTestServer::Handle(std::uintptr_t connection) {
   }
   requestArrived_.notify_all();
 
+  const std::size_t pathStart = head.find(' ') + 1;
+  const std::string path = head.substr(pathStart, head.find(' ', pathStart) - pathStart);
+  static const Route kNotFound{"", Behaviour::Serve, "<html><title>404 Not Found</title></html>", "text/html", 404};
+  const Route* route = &kNotFound;
+  for (const Route& r : routes_) {
+    if (r.path.empty() || r.path == path) {
+      route = &r;
+      break;
+    }
+  }
+  const std::string& body = route->body;
+  const std::string& contentType = route->contentType;
   auto header = [&](bool withLength) {
-    std::string h = "HTTP/1.1 200 OK\r\nContent-Type: " + contentType_ + "\r\n";
-    if (withLength) h += "Content-Length: " + std::to_string(body_.size()) + "\r\n";
+    std::string h = "HTTP/1.1 " + std::to_string(route->status) + (route->status < 300 ? " OK" : " Other") +
+                    "\r\nContent-Type: " + contentType + "\r\n" + route->headers;
+    if (withLength) h += "Content-Length: " + std::to_string(body.size()) + "\r\n";
     return h + "Connection: close\r\n\r\n";
   };
 
-  switch (behaviour_) {
+  switch (route->behaviour) {
     case Behaviour::Serve: {
-      const std::string response = header(true) + body_;
+      const std::string response = header(true) + body;
       SendAll(connection, response.data(), response.size());
       break;
     }
@@ -156,7 +171,7 @@ void HttpTestServer::Handle(std::uintptr_t connection) {
       }
       break;
     case Behaviour::EndlessBody: {
-      std::string start = header(false) + body_;
+      std::string start = header(false) + body;
       if (!SendAll(connection, start.data(), start.size())) break;
       std::string filler;
       while (filler.size() < 16384) filler += "<p>more and more of the page</p>\n";
@@ -165,7 +180,7 @@ void HttpTestServer::Handle(std::uintptr_t connection) {
       break;
     }
     case Behaviour::CloseHalfWay: {
-      const std::string response = header(true) + body_.substr(0, body_.size() / 2);
+      const std::string response = header(true) + body.substr(0, body.size() / 2);
       SendAll(connection, response.data(), response.size());
       break;
     }
@@ -184,18 +199,16 @@ void HttpTestServer::Handle(std::uintptr_t connection) {
     case Behaviour::Trickle: {
       const std::string start = header(false);
       if (!SendAll(connection, start.data(), start.size())) break;
-      for (std::size_t i = 0; i < body_.size() && !stop_ && Clock::now() < deadline; ++i) {
-        if (!SendAll(connection, body_.data() + i, 1)) break;
+      for (std::size_t i = 0; i < body.size() && !stop_ && Clock::now() < deadline; ++i) {
+        if (!SendAll(connection, body.data() + i, 1)) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
       }
       break;
     }
     case Behaviour::SlowPages: {
-      const std::size_t pathStart = head.find(' ') + 1;
-      const std::string path = head.substr(pathStart, head.find(' ', pathStart) - pathStart);
       const std::string page =
           "<html><head><title>" + path + "</title></head><body>" + std::string(64, '.') + "</body></html>";
-      const std::string response = "HTTP/1.1 200 OK\r\nContent-Type: " + contentType_ +
+      const std::string response = "HTTP/1.1 200 OK\r\nContent-Type: " + contentType +
                                    "\r\nContent-Length: " + std::to_string(page.size()) +
                                    "\r\nConnection: close\r\n\r\n" + page;
       constexpr std::size_t kPiece = 16;

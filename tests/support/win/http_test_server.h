@@ -1,4 +1,4 @@
-// A small HTTP server on 127.0.0.1 for the title-fetch tests: it serves given bytes, or
+// A small HTTP server on 127.0.0.1 for the title and icon fetch tests: it serves given bytes, or
 // misbehaves in the ways real servers do. It runs on threads of its own in the test process,
 // one for each connection, so a client that lingers holds up nobody else.
 #pragma once
@@ -25,7 +25,24 @@ class HttpTestServer {
     SlowPages,     // a page titled with the request's path, a few bytes at a time with pauses
   };
 
+  // What the server answers for one path (and query) of a request.
+  struct Route {
+    Route(std::string path, Behaviour behaviour, std::string body = {}, std::string contentType = "text/html",
+          int status = 200, std::string headers = {})
+        : path(std::move(path)), behaviour(behaviour), body(std::move(body)), contentType(std::move(contentType)),
+          status(status), headers(std::move(headers)) {}
+    std::string path;  // empty: every path
+    Behaviour behaviour;
+    std::string body;
+    std::string contentType;
+    int status;
+    std::string headers;  // more header lines, each ending in CR LF (Location, Set-Cookie...)
+  };
+
+  // Answers every request the same way.
   explicit HttpTestServer(Behaviour behaviour, std::string body = {}, std::string contentType = "text/html");
+  // Answers each path by its route; a path without one gets a 404 page.
+  explicit HttpTestServer(std::vector<Route> routes);
   ~HttpTestServer();
   HttpTestServer(const HttpTestServer&) = delete;
   HttpTestServer& operator=(const HttpTestServer&) = delete;
@@ -44,9 +61,7 @@ class HttpTestServer {
   void Handle(std::uintptr_t connection);
   bool SendAll(std::uintptr_t connection, const char* data, std::size_t size);
 
-  Behaviour behaviour_;
-  std::string body_;
-  std::string contentType_;
+  std::vector<Route> routes_;
   std::uintptr_t listener_;
   unsigned short port_ = 0;
   std::atomic<bool> stop_{false};

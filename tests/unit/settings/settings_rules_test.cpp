@@ -59,7 +59,7 @@ TEST(DecodeGeneral, TextsAreTrimmedAndLimitedTo511Bytes) {
   const std::wstring longPattern = L"%A" + std::wstring(600, L'あ');
   const std::wstring read = DecodeGeneral(Section({{L"GetMp3Format", longPattern}})).settings.GetMp3Format;
   EXPECT_EQ(read, longPattern.substr(0, 2 + 254));  // 510 bytes; one more character would make 512
-  EXPECT_EQ(EncodeGeneral(Settings{.GetMp3Format = L"   "}, std::nullopt)[14].second, L"");  // blanks are stored empty
+  EXPECT_EQ(EncodeGeneral(Settings{.GetMp3Format = L"   "}, std::nullopt)[15].second, L"");  // blanks are stored empty
 }
 
 // A remembered box is ticked again only by a stored 1: All Users as much as the destinations.
@@ -87,8 +87,8 @@ std::vector<std::wstring> KeysOf(const KeyValues& values) {
 TEST(EncodeGeneral, KeysInTheirWritingOrder) {
   const std::vector<std::wstring> rest = {
       L"CheckLocation", L"NoMessage",      L"ArrowIcon",  L"ExitAfterCreate", L"Comment",
-      L"GetHtmlTitle",  L"GetUrlTitle",    L"GetUrlDlgTitle", L"HtmlBuffer",  L"ConnectTimeOut",
-      L"ReceiveTimeOut", L"GetVersion",    L"GetMp3Info", L"GetMp3Format",   L"ExtCut"};
+      L"GetHtmlTitle",  L"GetUrlTitle",    L"GetUrlDlgTitle", L"GetUrlIcon",  L"HtmlBuffer",
+      L"ConnectTimeOut", L"ReceiveTimeOut", L"GetVersion",    L"GetMp3Info", L"GetMp3Format",   L"ExtCut"};
   std::vector<std::wstring> withPosition = {L"WindowPos", L"WindowLeft", L"WindowTop"};
   withPosition.insert(withPosition.end(), rest.begin(), rest.end());
   std::vector<std::wstring> withoutPosition = {L"WindowPos"};
@@ -104,7 +104,7 @@ TEST(EncodeGeneral, KeysInTheirWritingOrder) {
 
 auto Fields(const Settings& s) {
   return std::tuple(s.WindowPos, s.CheckLocation, s.NoMessage, s.ArrowIcon, s.ExitAfterCreate, s.Comment,
-                    s.GetHtmlTitle, s.GetUrlTitle, s.GetUrlDlgTitle, s.HtmlBuffer, s.ConnectTimeOut,
+                    s.GetHtmlTitle, s.GetUrlTitle, s.GetUrlDlgTitle, s.GetUrlIcon, s.HtmlBuffer, s.ConnectTimeOut,
                     s.ReceiveTimeOut, s.GetVersion, s.GetMp3Info, s.GetMp3Format, s.ExtCut);
 }
 
@@ -113,8 +113,8 @@ auto Fields(const Settings& s) {
 TEST(DecodeGeneral, ReadsBackWhatEncodeWrote) {
   bool Settings::*const switches[] = {&Settings::WindowPos,      &Settings::CheckLocation, &Settings::NoMessage,
                                      &Settings::ArrowIcon,      &Settings::ExitAfterCreate, &Settings::GetHtmlTitle,
-                                     &Settings::GetUrlTitle,    &Settings::GetUrlDlgTitle, &Settings::GetVersion,
-                                     &Settings::GetMp3Info,     &Settings::ExtCut};
+                                     &Settings::GetUrlTitle,    &Settings::GetUrlDlgTitle, &Settings::GetUrlIcon,
+                                     &Settings::GetVersion,     &Settings::GetMp3Info,    &Settings::ExtCut};
   for (int bit = 0; bit < 4; ++bit) {
     SCOPED_TRACE(bit);
     Settings s;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "encoded_pages.h"
+#include "fetch_end.h"
 #include "naming/html_title.h"
 #include "naming/web_title.h"
 #include "reader_test.h"
@@ -13,16 +14,29 @@
 namespace pelmora {
 namespace {
 
+using test::FetchEnd;
 using test::HttpTestServer;
 using Behaviour = HttpTestServer::Behaviour;
+
+// What the window has of a download once its end was posted.
+struct Downloaded {
+  std::string bytes;
+  std::wstring finalUrl;
+};
+
+Downloaded Download(const std::wstring& url, const FetchLimits& limits) {
+  FetchEnd end;
+  const PageDownload download(url, limits, end.Window(), FetchEnd::kMessage, 1);
+  if (!download.Started()) return {};
+  EXPECT_TRUE(end.Wait(1)) << "the end of the download was not posted";
+  return {download.Bytes(), download.FinalUrl()};
+}
 
 class WebTitle : public test::ReaderTest {
  protected:
   // The page's title as the window gets it once the download has ended.
   std::wstring FetchWebTitle(const std::wstring& url, const FetchLimits& limits) {
-    std::string bytes;
-    DownloadPageHead(url, limits, bytes);
-    return TitleFromPageBytes(bytes, limits.htmlBuffer);
+    return TitleFromPageBytes(Download(url, limits).bytes, limits.htmlBuffer);
   }
   void SetUp() override {
     ReaderTest::SetUp();
@@ -54,24 +68,29 @@ TEST_F(WebTitle, TheRequestLeavesOutTheFragmentAndNamesTheProgram) {
 TEST_F(WebTitle, OnlyTheHeadOfALongPageIsDownloaded) {
   const std::string page = test::PageWithTitle("Long") + std::string(100000, 'x');
   HttpTestServer server(Behaviour::Serve, page);
-  std::string bytes;
-  const std::size_t count = DownloadPageHead(server.Url(), Limits(), bytes);
-  EXPECT_GT(count, 2048u);
-  EXPECT_LE(count, 2048u + 1024u);
-  EXPECT_EQ(bytes, page.substr(0, count));
+  const std::string bytes = Download(server.Url(), Limits()).bytes;
+  EXPECT_GT(bytes.size(), 2048u);
+  EXPECT_LE(bytes.size(), 2048u + 1024u);
+  EXPECT_EQ(bytes, page.substr(0, bytes.size()));
 
   const std::string small = test::PageWithTitle("Small");
   HttpTestServer smallServer(Behaviour::Serve, small);
-  EXPECT_EQ(DownloadPageHead(smallServer.Url(), Limits(), bytes), small.size());
-  EXPECT_EQ(bytes, small);
+  EXPECT_EQ(Download(smallServer.Url(), Limits()).bytes, small);
+}
+
+TEST_F(WebTitle, TheFinalAddressIsTheOneRedirectsLedTo) {
+  HttpTestServer server({{"/moved", Behaviour::Serve, "", "text/html", 301, "Location: /dir/page.html\r\n"},
+                         {"/dir/page.html", Behaviour::Serve, test::PageWithTitle("Here")}});
+  const Downloaded page = Download(server.Url(L"/moved#top"), Limits());
+  EXPECT_EQ(TitleFromPageBytes(page.bytes, 2048), L"Here");
+  EXPECT_EQ(page.finalUrl, server.Url(L"/dir/page.html"));
 }
 
 TEST_F(WebTitle, ATitleBeyondTheBufferIsNotFoundThoughItWasDownloaded) {
   settings_.HtmlBuffer = 100;
   const std::string page = std::string(120, ' ') + test::PageWithTitle("Late");
   HttpTestServer server(Behaviour::Serve, page);
-  std::string bytes;
-  EXPECT_EQ(DownloadPageHead(server.Url(), Limits(), bytes), page.size());
+  EXPECT_EQ(Download(server.Url(), Limits()).bytes, page);
   EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), L"");
 }
 
@@ -93,11 +112,9 @@ TEST_F(WebTitle, MisbehavingServersCostNoMoreThanTheTimeOuts) {
     SCOPED_TRACE(c.what);
     HttpTestServer server(c.behaviour, c.body);
     ASSERT_TRUE(server.Started());
-    std::string bytes;
-    const std::size_t count = DownloadPageHead(server.Url(), Limits(), bytes);
-    EXPECT_EQ(count, bytes.size());
-    EXPECT_LE(count, 2048u + 1024u);
-    EXPECT_EQ(FetchWebTitle(server.Url(), Limits()), c.title);
+    const std::string bytes = Download(server.Url(), Limits()).bytes;
+    EXPECT_LE(bytes.size(), 2048u + 1024u);
+    EXPECT_EQ(TitleFromPageBytes(bytes, 2048), c.title);
   }
 }
 
@@ -105,9 +122,7 @@ TEST_F(WebTitle, NothingToFetchGivesNoTitle) {
   EXPECT_EQ(FetchWebTitle(L"", Limits()), L"");
   EXPECT_EQ(FetchWebTitle(L"#only-a-fragment", Limits()), L"");
   const std::wstring down = L"http://127.0.0.1:" + std::to_wstring(test::UnusedLoopbackPort()) + L"/";
-  std::string bytes = "old";
-  EXPECT_EQ(DownloadPageHead(down, Limits(), bytes), 0u);
-  EXPECT_TRUE(bytes.empty());
+  EXPECT_EQ(Download(down, Limits()).bytes, "");
   EXPECT_EQ(FetchWebTitle(down, Limits()), L"");
 }
 
@@ -120,14 +135,17 @@ TEST_F(WebTitle, AFetchGivenUpLeavesTheNextOneItsOwnPage) {
   HttpTestServer server(Behaviour::SlowPages);
   ASSERT_TRUE(server.Started());
   const FetchLimits limits = Limits();
+  FetchEnd end;
   for (unsigned round = 0; round < 200; ++round) {
     SCOPED_TRACE(round);
     const std::wstring n = std::to_wstring(round);
-    auto given = std::make_unique<PageDownload>(server.Url(L"/given-up/" + n), limits);
+    const WPARAM nextId = round + 1;
+    auto given = std::make_unique<PageDownload>(server.Url(L"/given-up/" + n), limits, end.Window(),
+                                                FetchEnd::kMessage, 0);
     ASSERT_TRUE(server.WaitForRequests(2 * round + 1, 30000));
     given.reset();
-    const PageDownload next(server.Url(L"/next/" + n), limits);
-    ASSERT_TRUE(next.Wait(60000));
+    const PageDownload next(server.Url(L"/next/" + n), limits, end.Window(), FetchEnd::kMessage, nextId);
+    ASSERT_TRUE(end.Wait(nextId));
     ASSERT_EQ(TitleFromPageBytes(next.Bytes(), limits.htmlBuffer), L"/next/" + n);
   }
 }

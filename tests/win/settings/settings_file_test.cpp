@@ -48,9 +48,9 @@ TEST(SettingsFile, NoFileGivesDefaultsAndTheFirstSaveWritesEveryKeyAsAnsi) {
   EXPECT_EQ(test::ReadFileBytes(path).substr(0, 11), "[GENERAL]\r\n") << "a new file is ANSI, not UTF-16";
   EXPECT_EQ(SectionLines(path, "GENERAL"),
             (Lines{"WindowPos=0", "CheckLocation=0", "NoMessage=0", "ArrowIcon=0", "ExitAfterCreate=0", "Comment=0",
-                   "GetHtmlTitle=1", "GetUrlTitle=0", "GetUrlDlgTitle=0", "HtmlBuffer=2048", "ConnectTimeOut=5",
-                   "ReceiveTimeOut=10", "GetVersion=1", "GetMp3Info=1", "GetMp3Format=" + ToAnsiBytes(L"%T（%A）"),
-                   "ExtCut=1"}));
+                   "GetHtmlTitle=1", "GetUrlTitle=0", "GetUrlDlgTitle=0", "GetUrlIcon=1", "HtmlBuffer=2048",
+                   "ConnectTimeOut=5", "ReceiveTimeOut=10", "GetVersion=1", "GetMp3Info=1",
+                   "GetMp3Format=" + ToAnsiBytes(L"%T（%A）"), "ExtCut=1"}));
   EXPECT_EQ(SectionLines(path, "ShortcutFolder"), (Lines{"AllUsers=0", "Desktop=0", "StartMenu=0", "Startup=0",
                                                          "Sendto=0", "QuickLaunch=0", "Free=0", "Favorites=0"}));
   EXPECT_EQ(LoadSettings(path).settings.GetMp3Format, L"%T（%A）");
@@ -68,7 +68,7 @@ TEST(SettingsFile, EveryOptionRoundTripsAndOtherSectionsStay) {
   EXPECT_EQ(LoadSettings(path).WindowsVersionCheck, 0);
 
   // Every field away from its default, in the order Settings declares them.
-  s = {1, 1, 1, 1, 1, 2, 0, 1, 1, 65536, 3, 30, 0, 0, L"%T／%A", 0};
+  s = {1, 1, 1, 1, 1, 2, 0, 1, 1, 0, 65536, 3, 30, 0, 0, L"%T／%A", 0};
   ShortcutFolderStates boxes{1, {0, 1, 0, 1, 0, 1, 1}};
   SaveSettings(path, s, WindowLeftTop{-12, 345}, boxes);
   const LoadedSettings loaded = LoadSettings(path);
