@@ -24,6 +24,7 @@
 #define IDC_CHK_EXTCUT 2126
 #define IDC_CHK_GETURLTITLE 2127
 #define IDC_CHK_GETURLDLGTITLE 2128
+#define IDC_CHK_GETURLICON 2129
 
 // 右クリックメニュー (right-click menu)
 #define IDC_FRA_RIGHTCLICK 2140

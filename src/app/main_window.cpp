@@ -96,6 +96,9 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTitleFetchedMessage:
       TitleFetched(wParam);
       return TRUE;
+    case kIconFetchedMessage:
+      IconFetched(wParam);
+      return TRUE;
     case kHelpModeMessage:
       help_.BeginHelpMode();
       return TRUE;

@@ -87,6 +87,7 @@ class MainWindow : public DialogWindow<MainWindow> {
   void StartTitleFetch(const std::wstring& url);
   void StopTitleFetch();
   void TitleFetched(WPARAM id);
+  void IconFetched(WPARAM id);
   // What the window needs only once it is shown: tooltips, the URL table, drag and drop. Runs
   // once, right after the window is first idle, or earlier when a command needs it.
   void FinishLoad();

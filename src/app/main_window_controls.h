@@ -16,6 +16,8 @@ inline constexpr UINT kTitleFetchedMessage = WM_APP + 1;
 inline constexpr UINT kDroppedMessage = WM_APP + 2;
 // The help button's click is through: the window goes into help mode.
 inline constexpr UINT kHelpModeMessage = WM_APP + 3;
+// A site icon fetch has ended (wParam: the fetch's number).
+inline constexpr UINT kIconFetchedMessage = WM_APP + 4;
 // The window has been shown and painted: what need not come before that runs now. The delay
 // lets the window be on screen and answering before the slow part of the load (OLE) runs.
 inline constexpr UINT_PTR kAfterShowTimer = 1;

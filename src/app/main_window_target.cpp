@@ -143,15 +143,15 @@ void MainWindow::StartTitleFetch(const std::wstring& url) {
 }
 
 void MainWindow::StopTitleFetch() {
-  if (!titleFetch_.Running()) return;
-  titleFetch_.Stop();
-  UpdateCreateButton();
+  const bool titleRunning = titleFetch_.Running();
+  titleFetch_.Stop();  // and the icon that would follow it
+  if (titleRunning) UpdateCreateButton();
 }
 
 void MainWindow::TitleFetched(WPARAM id) {
-  const std::optional<std::string> bytes = titleFetch_.TakeEnded(id);
-  if (!bytes) return;  // a fetch given up meanwhile
-  const std::wstring name = NameFromFetchedPage(*bytes, settings_);
+  const std::optional<FetchedPage> page = titleFetch_.TakeEnded(id);
+  if (!page) return;  // a fetch given up meanwhile
+  const std::wstring name = NameFromFetchedPage(page->bytes, settings_);
   // A name the user typed meanwhile stays.
   if (form_.Name() == kFetchingTitleText) {
     form_.SetName(name);
@@ -159,6 +159,15 @@ void MainWindow::TitleFetched(WPARAM id) {
     if (GetFocus() == field) SendMessageW(field, EM_SETSEL, 0, -1);
   }
   UpdateCreateButton();
+  // The name is there; the site's icon follows when it comes.
+  if (settings_.GetUrlIcon)
+    titleFetch_.StartIcon(form_.Target(), *page, FetchLimitsOf(settings_), hwnd_, kIconFetchedMessage);
+}
+
+void MainWindow::IconFetched(WPARAM id) {
+  const std::optional<KeptIcon> icon = titleFetch_.TakeIcon(id);
+  // A target typed over meanwhile keeps the icon it has.
+  if (icon && form_.Target() == icon->target) form_.TakeIconFrom(icon->file, 0);
 }
 
 // ---- drops and pickers ----

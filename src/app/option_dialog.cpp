@@ -167,6 +167,7 @@ void OptionDialog::Form_Load() {
   tips_.Set(Control(IDC_CHK_GETMP3INFO), kMp3Tip);
   tips_.Set(Control(IDC_CHK_GETURLTITLE), kUrlTitleTip);
   tips_.Set(Control(IDC_CHK_GETURLDLGTITLE), kUrlTitleTip);
+  tips_.Set(Control(IDC_CHK_GETURLICON), kUrlTitleTip);
 
   // The right-click menu group, from the settings file and the registry.
   extensions_ = LoadRegisteredExtensions(paths_.settingsFilePath);
@@ -183,6 +184,7 @@ void OptionDialog::Form_Load() {
   SetChecked(IDC_CHK_GETHTMLTITLE, s.GetHtmlTitle);
   SetChecked(IDC_CHK_GETURLTITLE, s.GetUrlTitle);
   SetChecked(IDC_CHK_GETURLDLGTITLE, s.GetUrlDlgTitle);
+  SetChecked(IDC_CHK_GETURLICON, s.GetUrlIcon);
   SetChecked(IDC_CHK_GETVERSION, s.GetVersion);
   SetChecked(IDC_CHK_GETMP3INFO, s.GetMp3Info);
   SetText(IDC_TXT_FORMAT, s.GetMp3Format);
@@ -209,6 +211,7 @@ void OptionDialog::btnOK_Click() {
   s.GetUrlTitle = Checked(IDC_CHK_GETURLTITLE);
   // A disabled box keeps its tick, and the tick is what is kept.
   s.GetUrlDlgTitle = Checked(IDC_CHK_GETURLDLGTITLE);
+  s.GetUrlIcon = Checked(IDC_CHK_GETURLICON);
   s.GetVersion = Checked(IDC_CHK_GETVERSION);
   s.GetMp3Info = Checked(IDC_CHK_GETMP3INFO);
   s.GetMp3Format = Text(IDC_TXT_FORMAT);
@@ -226,7 +229,9 @@ void OptionDialog::Form_Unload(INT_PTR result) {
 // ---- dependent controls ----
 
 void OptionDialog::chkGetUrlTitle_Click() {
+  // The page's title and its site's icon come from the same fetch.
   Enable(IDC_CHK_GETURLDLGTITLE, Checked(IDC_CHK_GETURLTITLE));
+  Enable(IDC_CHK_GETURLICON, Checked(IDC_CHK_GETURLTITLE));
 }
 
 void OptionDialog::chkGetMp3Info_Click() {

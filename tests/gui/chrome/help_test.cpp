@@ -103,7 +103,7 @@ TEST(ContextHelp, EveryControlOfTheThreeWindowsHasItsHelp) {
   EXPECT_TRUE(test::WithModalWindow(
       L"オプション", [&] { ShowOptionDialog(nullptr, settings, {dir / L"p.exe", dir / L"p.ini", dir / L"x.htm"}); },
       [](HWND dialog) {
-        ExpectEveryControlHasHelp(AskEveryControl(dialog), 32, 4);  // and the note's second line
+        ExpectEveryControlHasHelp(AskEveryControl(dialog), 33, 4);  // and the note's second line
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
       }));
   // The right-click entry buttons' topics of the other state have their texts too.

@@ -135,7 +135,7 @@ const Switch kSwitches[] = {
     {IDC_CHK_ARROWICON, &Settings::ArrowIcon},         {IDC_CHK_GETHTMLTITLE, &Settings::GetHtmlTitle},
     {IDC_CHK_GETVERSION, &Settings::GetVersion},       {IDC_CHK_GETMP3INFO, &Settings::GetMp3Info},
     {IDC_CHK_EXTCUT, &Settings::ExtCut},               {IDC_CHK_GETURLTITLE, &Settings::GetUrlTitle},
-    {IDC_CHK_GETURLDLGTITLE, &Settings::GetUrlDlgTitle},
+    {IDC_CHK_GETURLDLGTITLE, &Settings::GetUrlDlgTitle}, {IDC_CHK_GETURLICON, &Settings::GetUrlIcon},
 };
 
 TEST_F(OptionDialogTest, EveryControlShowsItsSettingAndOkStoresIt) {
@@ -243,11 +243,13 @@ TEST_F(OptionDialogTest, DependentControlsFollowTheirBoxes) {
     HWND urlTitle = GetDlgItem(d, IDC_CHK_GETURLTITLE), dlgTitle = GetDlgItem(d, IDC_CHK_GETURLDLGTITLE);
     HWND mp3 = GetDlgItem(d, IDC_CHK_GETMP3INFO);
     EXPECT_FALSE(IsEnabled(dlgTitle));
+    EXPECT_FALSE(IsEnabled(GetDlgItem(d, IDC_CHK_GETURLICON)));
     EXPECT_TRUE(IsChecked(dlgTitle));  // disabled, yet keeps its tick
     EXPECT_FALSE(IsEnabled(GetDlgItem(d, IDC_TXT_FORMAT)));
     EXPECT_FALSE(IsEnabled(GetDlgItem(d, IDC_LBL_FORMAT)));
     Click(urlTitle);
     EXPECT_TRUE(IsEnabled(dlgTitle));
+    EXPECT_TRUE(IsEnabled(GetDlgItem(d, IDC_CHK_GETURLICON)));
     EXPECT_TRUE(IsChecked(dlgTitle));
     Click(dlgTitle);
     Click(urlTitle);

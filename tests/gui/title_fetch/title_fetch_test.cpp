@@ -8,12 +8,16 @@
 #include "app/message_loop.h"
 #include "naming/derive_name.h"
 #include "resource.h"
+#include "support/image_builder.h"
 #include "support/win/data_object.h"
 #include "support/win/gui_driver.h"
 #include "support/win/http_test_server.h"
 #include "support/win/main_window_fixture.h"
 #include "support/win/test_env.h"
+#include "win/handles.h"
 #include "win/system.h"
+
+#include <shellapi.h>
 
 namespace pelmora {
 namespace {
@@ -31,6 +35,7 @@ class TitleFetch : public testing::Test {
     DeleteFileW(SettingsFile().c_str());
     temp_ = std::make_unique<test::PrivateTempFolder>(L"fetch");
     Store(L"GetUrlTitle", L"1");
+    Store(L"GetUrlIcon", L"0");  // the site icon's own test turns it on
   }
   void TearDown() override {
     temp_.reset();
@@ -66,6 +71,20 @@ class TitleFetch : public testing::Test {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
     return FetchEndQueued(s);
+  }
+
+  // Runs the window's messages until `message` has been posted to it and taken in; false when
+  // it was not posted within 30 s.
+  static bool WaitForPosted(MainWindowSession& s, UINT message) {
+    const ULONGLONG end = GetTickCount64() + 30000;
+    MSG msg;
+    while (!PeekMessageW(&msg, s.Handle(), message, message, PM_NOREMOVE)) {
+      if (GetTickCount64() >= end) return false;
+      s.PumpLikeTheProgram();
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    s.PumpLikeTheProgram();
+    return true;
   }
 
   std::unique_ptr<test::PrivateTempFolder> temp_;
@@ -160,6 +179,94 @@ TEST_F(TitleFetch, ClosingEndsTheFetchAtOnce) {
   ASSERT_TRUE(s.FetchingTitle());
   SendMessageW(s.Handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(s.IsOpen());
+}
+
+// After the title, the site's icon: found from the head, fetched, kept as an .ico and written
+// into the shortcut; whatever the server does, the title stays and the icon is a real one or none.
+TEST_F(TitleFetch, TheSitesIconFollowsTheTitle) {
+  Store(L"GetUrlIcon", L"1");
+  Store(L"ConnectTimeOut", L"2");
+  Store(L"ReceiveTimeOut", L"2");
+  const std::string png = test::SolidPng(32, 32);
+  const std::string ico = test::Ico({{16, 16, test::IconBitmap(16, 16)}});
+  auto page = [](const std::string& head) { return "<html><head><title>T</title>" + head + "</head></html>"; };
+  HttpTestServer other(std::vector<HttpTestServer::Route>{{"/p.png", Behaviour::Serve, png, "image/png"}});
+  ASSERT_TRUE(other.Started());
+  const std::string otherHost = "//127.0.0.1:" + std::to_string(other.Port()) + "/p.png";
+  struct Row {
+    const char* what;
+    std::vector<HttpTestServer::Route> routes;
+    const wchar_t* start;
+    bool icon;
+  } rows[] = {
+      {"a PNG the head links to",
+       {{"/", Behaviour::Serve, page("<link rel=\"shortcut icon\" href=\"/i.png\">")},
+        {"/i.png", Behaviour::Serve, png, "image/png"}},
+       L"/", true},
+      {"only /favicon.ico", {{"/", Behaviour::Serve, page("")}, {"/favicon.ico", Behaviour::Serve, ico, "image/x-icon"}},
+       L"/", true},
+      {"a relative link",
+       {{"/dir/page.html", Behaviour::Serve, page("<link rel=icon href=img/i.png>")},
+        {"/dir/img/i.png", Behaviour::Serve, png, "image/png"}},
+       L"/dir/page.html", true},
+      {"a protocol-relative link to another host",
+       {{"/", Behaviour::Serve, page("<link rel='icon' href='" + otherHost + "'>")}}, L"/", true},
+      {"a page moved: the link resolves where it led",
+       {{"/old", Behaviour::Serve, "", "text/html", 302, "Location: /new/\r\n"},
+        {"/new/", Behaviour::Serve, page("<link rel=icon href=i.png>")},
+        {"/new/i.png", Behaviour::Serve, png, "image/png"}},
+       L"/old", true},
+      {"no icon anywhere", {{"/", Behaviour::Serve, page("")}}, L"/", false},
+      {"a corrupt PNG",
+       {{"/", Behaviour::Serve, page("<link rel=icon href=/i.png>")},
+        {"/i.png", Behaviour::Serve, png.substr(0, png.size() - 9) + "broken!!!", "image/png"}},
+       L"/", false},
+      {"an endless icon",
+       {{"/", Behaviour::Serve, page("<link rel=icon href=/i.png>")}, {"/i.png", Behaviour::EndlessBody, png, "image/png"}},
+       L"/", false},
+  };
+  const std::wstring icons = ProgramFolder() + L"icons";
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    HttpTestServer server(row.routes);
+    ASSERT_TRUE(server.Started());
+    MainWindowSession s(server.Url(row.start));
+    ASSERT_TRUE(s.WaitWhileFetching());
+    EXPECT_EQ(Name(s), L"T") << "the title never waits for the icon, nor suffers from it";
+    ASSERT_TRUE(WaitForPosted(s, kIconFetchedMessage));
+    const std::wstring iconFile = s.ToolTipOf(IDC_PIC_ICON);
+    const test::TempFolder out;
+    const std::wstring written = s.CreateInto(out.Path());
+    ASSERT_FALSE(written.empty());
+    wchar_t stored[MAX_PATH] = {}, index[8] = {};
+    GetPrivateProfileStringW(L"InternetShortcut", L"IconFile", L"", stored, MAX_PATH, written.c_str());
+    GetPrivateProfileStringW(L"InternetShortcut", L"IconIndex", L"", index, 8, written.c_str());
+    if (!row.icon) {
+      EXPECT_EQ(iconFile, L"");
+      EXPECT_EQ(std::wstring(stored), L"");
+      continue;
+    }
+    EXPECT_TRUE(iconFile.starts_with(icons + L"\\127.0.0.1-")) << testing::PrintToString(iconFile);
+    EXPECT_EQ(std::wstring(stored), iconFile);
+    EXPECT_EQ(std::wstring(index), L"0");
+    EXPECT_GE(ExtractIconExW(stored, -1, nullptr, nullptr, 0), 1u) << "the system's icon loader reads it";
+    EXPECT_TRUE(s.PreviewShowsIcon());
+  }
+  // Off, nothing but the page is ever asked for.
+  Store(L"GetUrlIcon", L"0");
+  HttpTestServer server(std::vector<HttpTestServer::Route>{{"/", Behaviour::Serve, page("<link rel=icon href=/i.png>")},
+                                                           {"/i.png", Behaviour::Serve, png, "image/png"}});
+  ASSERT_TRUE(server.Started());
+  {
+    MainWindowSession s(server.Url(L"/"));
+    ASSERT_TRUE(s.WaitWhileFetching());
+    EXPECT_EQ(Name(s), L"T");
+  }
+  EXPECT_EQ(server.Requests().size(), 1u);
+  WIN32_FIND_DATAW found{};
+  const win::FindHandle find(FindFirstFileW((icons + L"\\*.ico").c_str(), &found));
+  for (BOOL more = static_cast<bool>(find); more; more = FindNextFileW(find.get(), &found))
+    DeleteFileW((icons + L"\\" + found.cFileName).c_str());
 }
 
 }  // namespace
