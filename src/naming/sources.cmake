@@ -20,6 +20,7 @@ pelmora_windows(
   long_path.cpp
   mp3_name_reader.cpp
   mp3_tag_file.cpp
+  target_shortcut.cpp
   version_names.cpp
   volume_label.cpp
   web_title.cpp
