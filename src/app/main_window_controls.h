@@ -16,6 +16,10 @@ inline constexpr UINT kTitleFetchedMessage = WM_APP + 1;
 inline constexpr UINT kDroppedMessage = WM_APP + 2;
 // The help button's click is through: the window goes into help mode.
 inline constexpr UINT kHelpModeMessage = WM_APP + 3;
+// A batch being created takes its next step; the timer stands in for the message while input or
+// painting waits, which a posted message would come before.
+inline constexpr UINT kBatchStepMessage = WM_APP + 4;
+inline constexpr UINT_PTR kBatchStepTimer = 2;
 // The window has been shown and painted: what need not come before that runs now. The delay
 // lets the window be on screen and answering before the slow part of the load (OLE) runs.
 inline constexpr UINT_PTR kAfterShowTimer = 1;
