@@ -30,11 +30,12 @@ void BatchTargets::Attach(HWND window, ToolTips& tips) {
 HWND BatchTargets::Link() const { return GetDlgItem(hwnd_, IDC_LBL_BATCH); }
 
 void BatchTargets::Begin(std::wstring lead, std::vector<std::wstring> others, bool longNames, std::wstring formTarget) {
+  Leave();
+  if (others.empty()) return;
   lead_ = std::move(lead);
   others_ = std::move(others);
   longNames_ = longNames;
   formTarget_ = std::move(formTarget);
-  if (others_.empty()) return Leave();
   // The link's text is its name, for a screen reader too.
   SetWindowTextW(Link(), WaitingText(others_.size()).c_str());
   tips_->Set(Link(), L"ほかに " + std::to_wstring(others_.size()) +

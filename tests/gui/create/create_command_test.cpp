@@ -572,7 +572,8 @@ TEST_F(CreateCommand, StartedWithALinkTicksItsDestination) {
 }
 
 // Send To with fifty items: each gets its shortcut in both destinations, made by the same rules
-// as if it had been the only target (a .lnk and a .url read back); the missing one is named.
+// as if it had been the only target (links and a .url read back, a file's own icon, a link's
+// target's icon); the missing one is named.
 TEST_F(CreateCommand, ASendToBatchWritesEachItemAsItsOnlyTargetWould) {
   TempFolder dir;
   const std::wstring lead = dir / L"計画 2027.txt", missing = dir / L"無い.txt";
@@ -581,8 +582,10 @@ TEST_F(CreateCommand, ASendToBatchWritesEachItemAsItsOnlyTargetWould) {
   ASSERT_TRUE(ShellLink().CreateShellLink(link, lead, dir.Path(), L"-v", GetSystemFolder() + L"shell32.dll", 3,
                                           SW_SHOWMAXIMIZED, L"説明"));
   ASSERT_TRUE(WriteInternetShortcut(url, L"http://example.com/a", L"", 0));
-  std::vector<std::wstring> items{lead, missing, link, url};
-  for (const std::wstring& file : MakeFiles(dir, L"資料 ", 46)) items.push_back(file);
+  const std::wstring withIcons = GetSystemFolder() + L"shell32.dll", iconless = dir / L"無印.lnk";
+  ASSERT_TRUE(ShellLink().CreateShellLink(iconless, withIcons, L"", L"", L"", 0, SW_SHOW, L""));
+  std::vector<std::wstring> items{lead, missing, link, url, withIcons, iconless};
+  for (const std::wstring& file : MakeFiles(dir, L"資料 ", 44)) items.push_back(file);
   std::wstring commandLine;
   for (const std::wstring& item : items) commandLine += Quoted(item) + L" ";
   const std::wstring out = dir / L"out", start = dir / L"start", single = dir / L"single";
@@ -606,7 +609,7 @@ TEST_F(CreateCommand, ASendToBatchWritesEachItemAsItsOnlyTargetWould) {
   EXPECT_EQ(LinksIn(out), 48);
   EXPECT_EQ(LinksIn(start), 48);
   EXPECT_EQ(test::ReadFileBytes(out + L"\\サイト.url"), test::ReadFileBytes(start + L"\\サイト.url"));
-  for (const std::wstring& item : {link, url, items.back()}) {
+  for (const std::wstring& item : {link, url, withIcons, iconless, items.back()}) {
     SCOPED_TRACE(item);
     std::wstring written;
     {
@@ -630,6 +633,60 @@ TEST_F(CreateCommand, ASendToBatchWritesEachItemAsItsOnlyTargetWould) {
     EXPECT_EQ(many->showCommand, one->showCommand);
   }
   EXPECT_EQ(ReadLink(out + L"\\道具.lnk")->arguments.value_or(L""), L"-v");
+  EXPECT_EQ(ReadLink(out + L"\\無印.lnk")->iconLocation.value_or(L""), withIcons);
+}
+
+// The question itself: each button gives its answer; Esc and the close box are キャンセル.
+TEST_F(CreateCommand, TheOverwriteQuestionsButtonsGiveTheirAnswers) {
+  const std::wstring path = L"C:\\任意\\名前.lnk";
+  const struct {
+    int button;  // 0: the close box
+    OverwriteAnswer answer;
+  } cases[] = {{IDC_BTN_OVERWRITE, OverwriteAnswer::Overwrite},     {IDC_BTN_OVERWRITE_ALL, OverwriteAnswer::OverwriteAll},
+               {IDC_BTN_SKIP, OverwriteAnswer::Skip},               {IDC_BTN_SKIP_ALL, OverwriteAnswer::SkipAll},
+               {IDCANCEL, OverwriteAnswer::Cancel},                 {0, OverwriteAnswer::Cancel}};
+  for (const auto& c : cases) {
+    OverwriteAnswer answer = OverwriteAnswer::Overwrite;
+    std::wstring text;
+    HWND focused = nullptr;
+    EXPECT_TRUE(test::WithModalWindow(
+        L"上書きの確認", [&] { answer = AskOverwrite(nullptr, DestinationKind::Free, path); },
+        [&](HWND dialog) {
+          text = test::TextOf(GetDlgItem(dialog, IDC_LBL_OVERWRITE));
+          focused = GetFocus() == GetDlgItem(dialog, IDC_BTN_SKIP) ? dialog : nullptr;
+          if (c.button)
+            Click(GetDlgItem(dialog, c.button));
+          else
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        }));
+    EXPECT_EQ(answer, c.answer) << c.button;
+    EXPECT_EQ(text, BatchOverwriteText(DestinationKind::Free, path));
+    EXPECT_NE(focused, nullptr) << "a stray Enter skips";
+  }
+}
+
+// Two items of one name: the second finds the first one's shortcut, which this batch made, and
+// leaves it; nothing is asked.
+TEST_F(CreateCommand, ABatchKeepsTheFirstOfTwoItemsOfOneName) {
+  TempFolder dir;
+  for (const wchar_t* sub : {L"a", L"b"}) ASSERT_TRUE(CreateDirectoryW((dir / sub).c_str(), nullptr));
+  const std::wstring first = dir / L"a\\同じ.txt", second = dir / L"b\\同じ.txt";
+  for (const std::wstring& file : {first, second}) ASSERT_TRUE(test::WriteFileBytes(file, "x"));
+  MainWindowSession s;
+  s.Drop(test::MakeFileDrop({first, second}));
+  Tick(s, DestinationKind::Free);
+  Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+  ScriptedOverwrites overwrites({});
+  ScriptedMessageBoxes boxes;
+  Create(s);
+  EXPECT_TRUE(overwrites.asked.empty());
+  ASSERT_EQ(boxes.Asks().size(), 1u);
+  EXPECT_NE(boxes.Asks()[0].text.find(L"作成されなかった項目 1 件:\r\n同じ.txt … 「任意の場所」には同じ名前のショートカットを"),
+            std::wstring::npos)
+      << boxes.Asks()[0].text;
+  const auto written = ReadLink(dir / L"同じ.lnk");
+  ASSERT_TRUE(written);
+  EXPECT_EQ(written->TargetPath(), first);
 }
 
 // A batch asks before each existing file; an answer for all holds for the files after it, and
@@ -701,12 +758,20 @@ TEST_F(CreateCommand, ABatchAsksOnceForAMissingFolderAndChecksTheFormFirst) {
     EXPECT_EQ(GetPathKind(missing), PathKind::Missing);
   }
   Type(s.Control(IDC_TXT_SHORTCUTNAME), L"最初");
-  ScriptedMessageBoxes boxes({IDYES});
-  Create(s);
-  ASSERT_EQ(boxes.Asks().size(), 2u);
-  EXPECT_TRUE(boxes.Asks()[0].text.starts_with(L"「任意の場所」には指定されたフォルダは存在しません。"));
-  EXPECT_EQ(boxes.Asks()[1].text, L"3 件すべてのショートカットを作成しました（ファイル 3 個）。");
-  EXPECT_EQ(boxes.Asks()[1].style, 64u);
+  for (const int answer : {IDNO, IDYES}) {
+    ScriptedMessageBoxes boxes({answer});
+    Create(s);
+    ASSERT_EQ(boxes.Asks().size(), 2u) << answer;
+    EXPECT_TRUE(boxes.Asks()[0].text.starts_with(L"「任意の場所」には指定されたフォルダは存在しません。"));
+    if (answer == IDNO) {
+      EXPECT_NE(boxes.Asks()[1].text.find(L"作成されなかった項目 3 件:\r\nm0.txt … 「任意の場所」のフォルダがありません\r\nm1.txt … "),
+                std::wstring::npos)
+          << boxes.Asks()[1].text;
+    } else {
+      EXPECT_EQ(boxes.Asks()[1].text, L"3 件すべてのショートカットを作成しました（ファイル 3 個）。");
+      EXPECT_EQ(boxes.Asks()[1].style, 64u);
+    }
+  }
   for (const wchar_t* name : {L"最初", L"m1", L"m2"}) EXPECT_TRUE(ReadLink(missing + L"\\" + name + L".lnk")) << name;
   EXPECT_TRUE(IsWindowVisible(s.Control(IDC_LBL_BATCH))) << "the batch stays for another destination";
 }

@@ -54,8 +54,10 @@ TEST(ClassifyCommandLine, SwitchesInAnyCaseWithTheirLengthTests) {
 
 TEST(StartupTargets, SendToListsOfFullPathsElseOneTarget) {
   using Paths = std::vector<std::wstring>;
-  // Only this path exists.
-  const auto exists = [](const std::wstring& path) { return path == L"C:\\My Files\\a b.txt"; };
+  // Only these paths exist; the second, spelt with a doubled backslash, would split into two.
+  const auto exists = [](const std::wstring& path) {
+    return path == L"C:\\My Files\\a b.txt" || path == L"C:\\My \\\\b.txt";
+  };
   std::wstring fifty;
   Paths fiftyPaths;
   for (int i = 0; i < 50; ++i) {
@@ -67,6 +69,7 @@ TEST(StartupTargets, SendToListsOfFullPathsElseOneTarget) {
     Paths targets;
   } cases[] = {
       {L"C:\\My Files\\a b.txt", {L"C:\\My Files\\a b.txt"}},                // one existing path, blanks unquoted
+      {L"C:\\My \\\\b.txt", {L"C:\\My \\\\b.txt"}},                          // the whole text first
       {L"\"C:\\My Files\\a b.txt\"", {L"\"C:\\My Files\\a b.txt\""}},        // one quoted: the text as it was
       {L"\"C:\\gone\\a b.txt\"", {L"\"C:\\gone\\a b.txt\""}},                  // one quoted, missing
       {L"C:\\no such\\x.txt", {L"C:\\no such\\x.txt"}},                        // "such\x.txt" is no full path
