@@ -109,6 +109,11 @@ endforeach()
 add_executable(bench_launch_ratio ${PELMORA_SOURCE_DIR}/bench/launch_ratio.cpp)
 target_link_options(bench_launch_ratio PRIVATE -municode)
 target_link_libraries(bench_launch_ratio PRIVATE psapi)
+# A batch of targets against single ones, on the real main window (linked as the tests are).
+add_executable(bench_batch_ratio ${PELMORA_SOURCE_DIR}/bench/batch_ratio.cpp ${PELMORA_RC})
+target_link_libraries(bench_batch_ratio PRIVATE pelmora_core ${PELMORA_WINDOWS_LIBS})
+target_link_options(bench_batch_ratio PRIVATE -municode)
+pelmora_warnings(bench_batch_ratio)
 
 # The looks of the windows for screenshots (no test): tools/look runs it.
 add_executable(pelmora_look WIN32 ${PELMORA_SOURCE_DIR}/tools/look.cpp ${PELMORA_RC})

@@ -29,6 +29,7 @@
 #define IDC_CMB_STARTMENUPATH 1015
 #define IDC_CMB_FREEPATH 1016
 #define IDC_CMB_FAVORITESPATH 1017
+#define IDC_LBL_BATCH 1018  // the targets waiting beside the form's: a link to their list
 #define IDC_BTN_CREATE 1020
 #define IDC_BTN_EXIT 1021
 #define IDC_BTN_URL 1022
@@ -42,7 +43,9 @@
 #define IDC_PIC_FLATBUTTON 1400  // 0..9
 
 #include "about_dialog_ids.h"
+#include "batch_list_dialog_ids.h"
 #include "help_topics.h"
 #include "option_dialog_ids.h"
+#include "overwrite_dialog_ids.h"
 #include "preset_menu_ids.h"
 #include "url_dialog_ids.h"

@@ -2,14 +2,17 @@
 //   look.exe LOOK SECONDS READY-FILE
 // LOOK is one of: main, raised, pushed, help (the main window: as started, a tool button under
 // the pointer or pushed, a control's help), special (the 特殊 menu), url, options, about (the
-// dialogs, opened by their buttons). READY-FILE is written once the look is up; SECONDS later
-// everything closes again. tools/look runs it and takes the shots.
+// dialogs, opened by their buttons), batch, batchlist, overwrite, summary (the window started
+// with several files, as Send To starts it: as it opens, the list of its items, the question
+// before a file is replaced, the summary after 作成). READY-FILE is written once the look is up;
+// SECONDS later everything closes again. tools/look runs it and takes the shots.
 #include <windows.h>
 
 #include <shellapi.h>
 
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/main_window_controls.h"
@@ -17,6 +20,7 @@
 #include "resource.h"
 #include "win/help_popup.h"
 #include "win/ole.h"
+#include "win/system.h"
 
 namespace {
 
@@ -48,6 +52,56 @@ HWND OpenDialog() {
   return found;
 }
 
+// The files a batch look hands over, in a folder of the temporary folder, and the folder its
+// shortcuts go to; removed at the end.
+struct BatchFiles {
+  std::wstring folder, out;
+  std::vector<std::wstring> items;
+  bool Used() const { return !folder.empty(); }
+  void Make() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folder = std::wstring(temp) + L"pelmora-look";
+    out = folder + L"\\作成先";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW(out.c_str(), nullptr);
+    for (const wchar_t* name : {L"報告書 2027.txt", L"議事録.txt", L"写真 01.jpg", L"予定表.xlsx", L"メモ.txt", L"地図.png"}) {
+      items.push_back(folder + L"\\" + name);
+      Touch(items.back());
+    }
+    items.push_back(folder + L"\\無い.txt");
+    items.push_back(folder + L"\\移動済み 3.doc");
+    // The second file's shortcut is there already: the overwrite look asks about it.
+    Touch(out + L"\\議事録.lnk");
+  }
+  std::wstring CommandLine() const {
+    std::wstring line;
+    for (const std::wstring& item : items) line += L"\"" + item + L"\" ";
+    return line;
+  }
+  static void Touch(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  }
+  void Remove() const {
+    if (!Used()) return;
+    for (const std::wstring& dir : {out, folder}) {
+      WIN32_FIND_DATAW data;
+      HANDLE find = FindFirstFileW((dir + L"\\*").c_str(), &data);
+      if (find != INVALID_HANDLE_VALUE) {
+        do DeleteFileW((dir + L"\\" + data.cFileName).c_str());
+        while (FindNextFileW(find, &data));
+        FindClose(find);
+      }
+      RemoveDirectoryW(dir.c_str());
+    }
+  }
+} g_batch;
+
+bool IsBatchLook(const std::wstring& name) {
+  return name == L"batch" || name == L"batchlist" || name == L"overwrite" || name == L"summary";
+}
+
 HWND OpenMenu() {
   HWND menu = FindWindowW(L"#32768", nullptr);
   return menu && IsWindowVisible(menu) ? menu : nullptr;
@@ -76,13 +130,24 @@ void Act() {
     Press(IDC_BTN_OPTION);
   } else if (g.name == L"about") {
     Press(IDC_BTN_ABOUT);
+  } else if (g.name == L"batchlist") {
+    Press(IDC_LBL_BATCH);
+  } else if (g.name == L"overwrite" || g.name == L"summary") {
+    // Every file into the look's folder; only the overwrite look finds one there already.
+    if (g.name == L"summary") DeleteFileW((g_batch.out + L"\\議事録.lnk").c_str());
+    HWND free = GetDlgItem(g.main, IDC_CHK_WHERE + static_cast<int>(DestinationKind::Free));
+    if (SendMessageW(free, BM_GETCHECK, 0, 0) != BST_CHECKED) SendMessageW(free, BM_CLICK, 0, 0);
+    SetDlgItemTextW(g.main, IDC_CMB_FREEPATH, g_batch.out.c_str());
+    Press(IDC_BTN_CREATE);
   }
 }
 
 bool IsUp() {
   if (g.name == L"help") return HelpPopup() && IsWindowVisible(HelpPopup());
   if (g.name == L"special") return OpenMenu() != nullptr;
-  if (g.name == L"url" || g.name == L"options" || g.name == L"about") return OpenDialog() != nullptr;
+  if (g.name == L"url" || g.name == L"options" || g.name == L"about" || g.name == L"batchlist" ||
+      g.name == L"overwrite" || g.name == L"summary")
+    return OpenDialog() != nullptr;
   return true;
 }
 
@@ -119,7 +184,12 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
       g.step = 4;
       return;
     default:
-      if (OpenMenu() || OpenDialog()) return;
+      if (OpenMenu()) return;
+      // A question closed may bring up the next box (a batch's summary after its Cancel).
+      if (HWND dialog = OpenDialog()) {
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        return;
+      }
       KillTimer(nullptr, timer);
       PostMessageW(g.main, WM_CLOSE, 0, 0);
   }
@@ -136,11 +206,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   g.readyFile = args[3];
   LocalFree(args);
   const bool chrome = g.name == L"raised" || g.name == L"pushed" || g.name == L"help";
-  g.window = MainWindow::Open(instance, SW_SHOWNORMAL, chrome ? L"C:\\windows\\notepad.exe" : L"");
+  if (IsBatchLook(g.name)) g_batch.Make();
+  g.window = MainWindow::Open(instance, SW_SHOWNORMAL,
+                              g_batch.Used() ? g_batch.CommandLine() : chrome ? L"C:\\windows\\notepad.exe" : L"");
   if (!g.window) return 1;
   g.main = g.window->Handle();
   SetTimer(nullptr, 0, 100, Tick);
   const int exitCode = RunMessageLoop(g.main);
   EndOle();
+  g_batch.Remove();
   return exitCode;
 }

@@ -4,6 +4,45 @@
 #include "text/text_rules.h"
 
 namespace pelmora {
+namespace {
+
+constexpr bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+bool IsFullPath(std::wstring_view path) {
+  if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') {
+    const wchar_t letter = static_cast<wchar_t>(path[0] | 0x20);
+    return letter >= L'a' && letter <= L'z';
+  }
+  return path.size() > 2 && path[0] == L'\\' && path[1] == L'\\';
+}
+
+// The paths of a Send To list; empty when the text is no such list.
+std::vector<std::wstring> SplitPathList(std::wstring_view text) {
+  std::vector<std::wstring> paths;
+  std::size_t i = 0;
+  for (;;) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    if (i == text.size()) return paths;
+    std::size_t end;
+    std::wstring_view path;
+    if (text[i] == L'"') {
+      end = text.find(L'"', i + 1);
+      if (end == std::wstring_view::npos) return {};
+      path = text.substr(i + 1, end - i - 1);
+      if (++end < text.size() && !IsBlank(text[end])) return {};
+    } else {
+      end = i;
+      while (end < text.size() && !IsBlank(text[end])) ++end;
+      path = text.substr(i, end - i);
+      if (path.find(L'"') != std::wstring_view::npos) return {};
+    }
+    if (!IsFullPath(path)) return {};
+    paths.emplace_back(path);
+    i = end;
+  }
+}
+
+}  // namespace
 
 std::wstring RawArgumentText(std::wstring_view line) {
   size_t i = 0;
@@ -16,6 +55,17 @@ std::wstring RawArgumentText(std::wstring_view line) {
   }
   while (i < line.size() && (line[i] == L' ' || line[i] == L'\t')) ++i;
   return std::wstring(line.substr(i));
+}
+
+std::vector<std::wstring> StartupTargets(std::wstring_view text, const std::function<bool(const std::wstring&)>& exists) {
+  const std::wstring whole(text);
+  const bool quoted = whole.size() >= 2 && whole.front() == L'"' && whole.back() == L'"';
+  // The whole text first: an unquoted path with blanks in it is one path.
+  if (whole.find(L"://") != std::wstring::npos || (exists && exists(quoted ? whole.substr(1, whole.size() - 2) : whole)))
+    return {whole};
+  std::vector<std::wstring> paths = SplitPathList(text);
+  if (paths.size() < 2) return {whole};
+  return paths;
 }
 
 StartRequest ClassifyCommandLine(std::wstring_view text) {

@@ -1,7 +1,9 @@
 // The command-line grammar: the window-less /LNK and /AUTO actions, otherwise the main window.
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmora {
 
@@ -20,6 +22,14 @@ std::wstring RawArgumentText(std::wstring_view processCommandLine);
 // "/LNK" (any case) with more than 5 characters in all, "/AUTO" with more than 6; anything
 // else, including "/LNK" or "/AUTO" alone or with one more character, opens the main window.
 StartRequest ClassifyCommandLine(std::wstring_view argumentText);
+
+// The targets of the main window's start-up text. Explorer's Send To hands a multiple selection
+// over as full paths separated by blanks, each in double quotes when it holds a blank. The text
+// stays one target, for the rules of a single one, when it holds "://" (a URL, perhaps with a
+// title), when the whole of it (less a pair of quotes around it) names an existing file or folder
+// by `exists`, and when it is not two or more full paths (each beginning with a drive's "X:\" or
+// a share's "\\"); that one target is the text unchanged.
+std::vector<std::wstring> StartupTargets(std::wstring_view text, const std::function<bool(const std::wstring&)>& exists);
 
 // Messages of the two window-less actions, shown with the exclamation icon.
 inline constexpr wchar_t kAutoUsageMessage[] =

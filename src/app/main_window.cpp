@@ -48,23 +48,27 @@ constexpr ButtonTip kButtonTips[] = {{IDC_BTN_URL, L"簡易URL生成ﾀﾞｲｱ
 
 class MainWindow::CommandScope {
  public:
-  explicit CommandScope(MainWindow& window) : window_(window) {
-    if (window_.commands_.depth++ == 0) window_.drops_.SetEnabled(false);
-  }
-  ~CommandScope() {
-    if (--window_.commands_.depth > 0) return;
-    window_.drops_.SetEnabled(true);
-    if (window_.commands_.closeWhenIdle) {
-      window_.commands_.closeWhenIdle = false;
-      PostMessageW(window_.hwnd_, WM_CLOSE, 0, 0);
-    }
-  }
+  explicit CommandScope(MainWindow& window) : window_(window) { window_.BeginCommand(); }
+  ~CommandScope() { window_.EndCommand(); }
   CommandScope(const CommandScope&) = delete;
   CommandScope& operator=(const CommandScope&) = delete;
 
  private:
   MainWindow& window_;
 };
+
+void MainWindow::BeginCommand() {
+  if (commands_.depth++ == 0) drops_.SetEnabled(false);
+}
+
+void MainWindow::EndCommand() {
+  if (--commands_.depth > 0) return;
+  drops_.SetEnabled(true);
+  if (commands_.closeWhenIdle) {
+    commands_.closeWhenIdle = false;
+    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+  }
+}
 
 MainWindow* MainWindow::Open(HINSTANCE instance, int showCommand, const std::wstring& commandLine) {
   auto* window = new MainWindow(commandLine);
@@ -90,8 +94,16 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Form_Unload();
       return TRUE;
     case WM_TIMER:
+      if (wParam == kBatchStepTimer) {
+        KillTimer(hwnd_, kBatchStepTimer);
+        BatchStep();
+        return TRUE;
+      }
       if (wParam != kAfterShowTimer) return FALSE;
       FinishLoad();
+      return TRUE;
+    case kBatchStepMessage:
+      BatchStep();
       return TRUE;
     case kTitleFetchedMessage:
       TitleFetched(wParam);
@@ -107,9 +119,13 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (auto drop = drops_.TakeLatest(); drop && !RunningCommand()) AcceptDroppedData(*drop);
       return TRUE;
     case WM_SETCURSOR:
-      // The pointer says that the window works on: a title is on its way.
-      if (!titleFetch_.Running() || LOWORD(lParam) != HTCLIENT) return FALSE;
-      SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
+      // The pointer says that the window works on: a title is on its way. Over the batch's
+      // link it is the hand.
+      if (LOWORD(lParam) != HTCLIENT) return FALSE;
+      if (!batch_.SetCursorOver(reinterpret_cast<HWND>(wParam))) {
+        if (!titleFetch_.Running()) return FALSE;
+        SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
+      }
       SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_DPICHANGED:
@@ -135,7 +151,7 @@ INT_PTR MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     form_.Preview().Paint(item.hDC, item.rcItem);
     return TRUE;
   }
-  return flatButtons_.Draw(item) ? TRUE : FALSE;
+  return flatButtons_.Draw(item) || batch_.Draw(item) ? TRUE : FALSE;
 }
 
 void MainWindow::OnDpiChanged(const RECT& suggested) {
@@ -150,17 +166,24 @@ void MainWindow::OnCommand(int id, int code) {
   if (code == BN_CLICKED) FinishLoad();  // a command may need what comes after the first paint
   if (id == IDC_CHK_ALLUSERS || (id >= IDC_CHK_WHERE && id < IDC_CHK_WHERE + kDestinationCount))
     return destinations_.BoxClicked(id);
-  if (id == IDC_TXT_LNKPATH && code == EN_CHANGE) return UpdateCreateButton();
+  if (id == IDC_TXT_LNKPATH && code == EN_CHANGE) {
+    batch_.TargetChanged(form_.Target());
+    return UpdateCreateButton();
+  }
   if (id == IDC_TXT_SHORTCUTNAME && code == EN_CHANGE) return txtShortCutName_Change();
   if (code != BN_CLICKED) return;
   if (id >= IDC_BTN_CLEAR && id < IDC_BTN_CLEAR + 2) return btnClear_Click(id - IDC_BTN_CLEAR);
   if (id == IDC_BTN_EXIT) return Form_Unload();
   if (id == IDC_BTN_HELP) return btnHelp_Click();
 
+  // While a batch is created, 作成 stops it.
+  if (id == IDC_BTN_CREATE && batch_.Run().Running()) return batch_.Run().Stop(false);
+
   // Commands below show boxes, pickers or dialogs: one at a time (a double click on 作成 must
   // not run it twice).
   if (RunningCommand()) return;
   const CommandScope scope(*this);
+  if (id == IDC_LBL_BATCH) return lblBatch_Click();
   if (id >= IDC_BTN_BROWS && id < IDC_BTN_BROWS + 5) return btnBrows_Click(id - IDC_BTN_BROWS);
   if (id == IDC_BTN_URL) return btnURL_Click();
   if (id == IDC_BTN_SPECIAL) return btnSpecial_Click();
@@ -193,6 +216,7 @@ bool MainWindow::Form_Load() {
   tips_.Attach(hwnd_);
   form_.Attach(hwnd_, tips_);
   destinations_.Attach(hwnd_, tips_, [this] { UpdateCreateButton(); });
+  batch_.Attach(hwnd_, tips_);
   // The caption is the product name of the program's version information.
   const ProgramInfo info = ReadProgramInfo();
   SetWindowTextW(hwnd_, info.productName.empty() ? kAppTitle : info.productName.c_str());
@@ -272,6 +296,8 @@ void MainWindow::FinishLoad() {
 
 void MainWindow::Form_Unload() {
   if (unloaded_) return;
+  // A batch being created stops after its item; the window closes then, without a summary.
+  if (batch_.Run().Running()) batch_.Run().Stop(true);
   // A command still has a box or dialog open on this window: close once it is over.
   if (RunningCommand()) {
     commands_.closeWhenIdle = true;
@@ -297,9 +323,11 @@ void MainWindow::Form_Unload() {
 // ---- the form and its commands ----
 
 void MainWindow::UpdateCreateButton() {
-  // While a title is on its way the name is not yet what the shortcut will be called.
-  Enable(IDC_BTN_CREATE, !TrimSpaces(form_.Target()).empty() && !TrimSpaces(form_.Name()).empty() &&
-                             destinations_.AnyTicked() && !titleFetch_.Running());
+  // While a title is on its way the name is not yet what the shortcut will be called. While a
+  // batch is created, the button stops it.
+  Enable(IDC_BTN_CREATE, batch_.Run().Running() ||
+                             (!TrimSpaces(form_.Target()).empty() && !TrimSpaces(form_.Name()).empty() &&
+                              destinations_.AnyTicked() && !titleFetch_.Running()));
 }
 
 void MainWindow::txtShortCutName_Change() {
@@ -335,15 +363,19 @@ void MainWindow::btnOption_Click() {
   form_.Preview().SetArrowHidden(settings_.ArrowIcon);
 }
 
-void MainWindow::btnCreate_Click() {
+CreateRequest MainWindow::RequestOfWindow() const {
   CreateRequest request;
   request.owner = hwnd_;
   request.link = form_.Values();
   request.name = form_.Name();
   destinations_.FillRequest(request);
   request.noMessage = settings_.NoMessage;
+  return request;
+}
 
-  const CreateResult result = CreateShortcuts(request, ShellLink());
+void MainWindow::btnCreate_Click() {
+  if (batch_.Active()) return CreateBatch();
+  const CreateResult result = CreateShortcuts(RequestOfWindow(), ShellLink());
   if (result.startupCleared) destinations_.SetTicked(IDC_CHK_WHERE + static_cast<int>(DestinationKind::Startup), false);
   for (RecentList list : result.usedSubFolders) destinations_.Remember(list);
   if (result.focus) FocusField(Control(FieldControl(*result.focus)));

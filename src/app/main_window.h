@@ -7,7 +7,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+#include "app/batch_targets.h"
 #include "app/context_help.h"
 #include "app/destinations_panel.h"
 #include "app/flat_buttons.h"
@@ -69,10 +71,11 @@ class MainWindow : public DialogWindow<MainWindow> {
   // start-up target is true when it moved the focus (to the proposed name).
   bool TakeStartupTarget(std::wstring text);
   // A file or folder of `kind`: a .lnk or .url is read back, a bitmap shows its type's icon,
-  // anything else is named and gets its working folder and comment.
-  void AdoptFile(const std::wstring& path, TargetKind kind);
+  // anything else is named and gets its working folder and comment. False when a shortcut file
+  // could not be read (the form stays as it was).
+  bool AdoptFile(const std::wstring& path, TargetKind kind);
   void AdoptOrdinaryFile(const std::wstring& path, TargetKind kind, bool bitmap);
-  void LoadShortcutFile(const std::wstring& path, bool isLink, TargetKind kind);
+  bool LoadShortcutFile(const std::wstring& path, bool isLink, TargetKind kind);
   // A URL. Its name is `*name`, unless that is empty (or `name` null) and `fetchTitle` asks for
   // the page title; a null `name` without a fetch keeps the name field as it is. The fields only
   // a shell link has are cleared when `clearLinkFields`.
@@ -83,6 +86,19 @@ class MainWindow : public DialogWindow<MainWindow> {
   // The proposed name of a file or folder target of `kind`; returns the executable's
   // description it read on the way, for the comment.
   std::wstring ProposeName(const std::wstring& target, TargetKind kind);
+
+  // Several targets at once (main_window_batch.cpp). The form takes the first that names a file
+  // or folder, as it takes a single one; the others wait in their order. False when none could
+  // be taken. From the command line, the items take their long form.
+  bool TakeBatch(std::vector<std::wstring> items, bool fromCommandLine);
+  bool TakeStartupBatch(std::vector<std::wstring> items);
+  void lblBatch_Click();
+  // 作成 with items waiting: the form's shortcut, then each item, a step at a time, the window's
+  // loop turning between the steps.
+  void CreateBatch();
+  void BatchStep();
+  void ScheduleBatchStep();
+  void EndBatch();
 
   void StartTitleFetch(const std::wstring& url);
   void StopTitleFetch();
@@ -96,11 +112,16 @@ class MainWindow : public DialogWindow<MainWindow> {
   // loop of its own) no other such command starts, nothing can be dropped, and a close waits
   // until it is over.
   class CommandScope;
+  // A command that lasts beyond one message (a batch being created) begins and ends itself.
+  void BeginCommand();
+  void EndCommand();
   struct CommandState {
     int depth = 0;
     bool closeWhenIdle = false;
   };
   bool RunningCommand() const { return commands_.depth > 0; }
+  // What 作成 works on: the form's shortcut and the destinations.
+  CreateRequest RequestOfWindow() const;
 
   std::wstring commandLine_;
   std::wstring settingsFile_;
@@ -121,6 +142,7 @@ class MainWindow : public DialogWindow<MainWindow> {
   TitleFetch titleFetch_;
   WindowDrops drops_;
   int filterIndex_ = 0;  // the file picker's filter the user left selected
+  BatchTargets batch_;
 };
 
 }  // namespace pelmora

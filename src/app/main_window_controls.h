@@ -18,6 +18,10 @@ inline constexpr UINT kDroppedMessage = WM_APP + 2;
 inline constexpr UINT kHelpModeMessage = WM_APP + 3;
 // A site icon fetch has ended (wParam: the fetch's number).
 inline constexpr UINT kIconFetchedMessage = WM_APP + 4;
+// A batch being created takes its next step; the timer stands in for the message while input or
+// painting waits, which a posted message would come before.
+inline constexpr UINT kBatchStepMessage = WM_APP + 5;
+inline constexpr UINT_PTR kBatchStepTimer = 2;
 // The window has been shown and painted: what need not come before that runs now. The delay
 // lets the window be on screen and answering before the slow part of the load (OLE) runs.
 inline constexpr UINT_PTR kAfterShowTimer = 1;

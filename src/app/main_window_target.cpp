@@ -2,6 +2,7 @@
 // existing shortcut file read back into the form; and the page title fetch that may follow.
 #include <shlobj.h>
 
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/main_window_controls.h"
 #include "naming/derive_name.h"
@@ -19,6 +20,10 @@ namespace pelmora {
 
 bool MainWindow::TakeStartupTarget(std::wstring text) {
   if (settings_.ExitAfterCreate) exitAfterCreate_ = true;
+  // Several paths, as Send To hands over a multiple selection: a batch.
+  const auto namesFileOrFolder = [](const std::wstring& path) { return IsFileSystemTarget(ClassifyTarget(path)); };
+  if (std::vector<std::wstring> targets = StartupTargets(text, namesFileOrFolder); targets.size() > 1)
+    return TakeStartupBatch(std::move(targets));
   if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') text = text.substr(1, text.size() - 2);
 
   std::wstring proposedName;
@@ -48,16 +53,16 @@ bool MainWindow::TakeStartupTarget(std::wstring text) {
   return true;
 }
 
-void MainWindow::AdoptFile(const std::wstring& path, TargetKind kind) {
+bool MainWindow::AdoptFile(const std::wstring& path, TargetKind kind) {
   // Reading a page title, version names or tags may take a moment.
   const WaitCursor hourglass;
   const ChosenFileType type = ChosenFileTypeOf(path);
-  if (type == ChosenFileType::Link || type == ChosenFileType::InternetShortcut) {
-    LoadShortcutFile(path, type == ChosenFileType::Link, kind);
-    return;
-  }
+  if (type == ChosenFileType::Link || type == ChosenFileType::InternetShortcut)
+    return LoadShortcutFile(path, type == ChosenFileType::Link, kind);
   StopTitleFetch();
+  batch_.Leave();
   AdoptOrdinaryFile(path, kind, type == ChosenFileType::Bitmap);
+  return true;
 }
 
 void MainWindow::AdoptOrdinaryFile(const std::wstring& path, TargetKind kind, bool bitmap) {
@@ -78,16 +83,17 @@ void MainWindow::AdoptOrdinaryFile(const std::wstring& path, TargetKind kind, bo
 // destination that holds it is ticked so that creating again overwrites it in place. A file
 // that cannot be read changes nothing: a form that looked loaded would write the previous
 // target over it.
-void MainWindow::LoadShortcutFile(const std::wstring& path, bool isLink, TargetKind kind) {
+bool MainWindow::LoadShortcutFile(const std::wstring& path, bool isLink, TargetKind kind) {
   ShellLinkInfo link;
   InternetShortcut shortcut;
   const bool read = isLink ? ShellLink().GetShellLinkInfo(path, link)
                            : ReadInternetShortcut(path, shortcut) && !shortcut.url.empty();
   if (!read) {
     MessageBox(hwnd_, std::wstring(kShortcutFileUnreadableMessage) + L"\r\n\r\n" + path, MB_ICONEXCLAMATION | MB_OK);
-    return;
+    return false;
   }
   StopTitleFetch();
+  batch_.Leave();
   if (isLink) {
     form_.Show(link);
     form_.ShowLinkIcon();
@@ -98,10 +104,12 @@ void MainWindow::LoadShortcutFile(const std::wstring& path, bool isLink, TargetK
   }
   ProposeName(path, kind);
   destinations_.SelectDestinationOfFile(path);
+  return true;
 }
 
 void MainWindow::AdoptUrl(const std::wstring& url, const std::wstring* name, bool fetchTitle, bool clearLinkFields) {
   StopTitleFetch();
+  batch_.Leave();
   form_.SetTarget(url);
   if (clearLinkFields) form_.ClearLinkOnlyFields();
   form_.ShowInternetShortcutIcon();
@@ -113,6 +121,7 @@ void MainWindow::AdoptUrl(const std::wstring& url, const std::wstring* name, boo
 
 void MainWindow::AdoptPreset(const PresetFields& fields) {
   StopTitleFetch();
+  batch_.Leave();
   ShellLinkInfo values = form_.Values();
   values.target = fields.target;
   values.arguments = fields.arguments;
@@ -174,9 +183,13 @@ void MainWindow::IconFetched(WPARAM id) {
 
 void MainWindow::AcceptDroppedData(const DroppedData& data) {
   if (data.hasFiles) {
-    const auto file = DroppedFileTarget(data.files);
-    if (!file) return;
-    AdoptFile(*file, ClassifyTarget(*file));
+    std::vector<std::wstring> files = DroppedFileTargets(data.files);
+    if (files.empty()) return;
+    if (files.size() > 1) {
+      if (!TakeBatch(std::move(files), false)) return;
+    } else {
+      AdoptFile(files.front(), ClassifyTarget(files.front()));
+    }
   } else if (data.hasText) {
     const auto url = DroppedTextTarget(data.text, ClassifyTarget);
     if (!url) return;
@@ -222,9 +235,13 @@ void MainWindow::PickTarget(bool folder) {
     const std::wstring current = TrimSpaces(form_.Target());
     std::wstring initial = current.substr(0, current.size() - FileNameOf(current).size());
     if (GetPathKind(initial) != PathKind::Folder) initial.clear();
-    const std::wstring chosen = PickFile(hwnd_, filterIndex_, initial);
+    std::vector<std::wstring> chosen = PickFiles(hwnd_, filterIndex_, initial);
     if (chosen.empty()) return;
-    AdoptFile(chosen, TargetKind::File);
+    if (chosen.size() > 1) {
+      if (!TakeBatch(std::move(chosen), false)) return;
+    } else {
+      AdoptFile(chosen.front(), TargetKind::File);
+    }
   }
   FocusField(Control(IDC_TXT_SHORTCUTNAME));
 }

@@ -7,16 +7,21 @@ pelmora_portable(
 )
 pelmora_windows(
   about_box.cpp
+  batch_list_dialog.cpp
+  batch_run.cpp
+  batch_targets.cpp
   command_actions.cpp
   context_help.cpp
   destinations_panel.cpp
   flat_buttons.cpp
   main_window.cpp
+  main_window_batch.cpp
   main_window_target.cpp
   main_window_tools.cpp
   message_loop.cpp
   open_link_target.cpp
   option_dialog.cpp
+  overwrite_question.cpp
   preset_menu.cpp
   shortcut_form.cpp
   url_dialog.cpp

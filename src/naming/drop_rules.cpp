@@ -14,9 +14,11 @@ bool IsInRecycleBin(std::wstring_view path) {
   return upper.find(L"\\$RECYCLE.BIN\\") != std::wstring::npos;
 }
 
-std::optional<std::wstring> DroppedFileTarget(const std::vector<std::wstring>& files) {
-  if (files.empty() || IsInRecycleBin(files.front())) return std::nullopt;
-  return files.front();
+std::vector<std::wstring> DroppedFileTargets(const std::vector<std::wstring>& files) {
+  std::vector<std::wstring> targets;
+  for (const std::wstring& file : files)
+    if (!IsInRecycleBin(file)) targets.push_back(file);
+  return targets;
 }
 
 std::optional<std::wstring> DroppedTextTarget(std::wstring_view text,

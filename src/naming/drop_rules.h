@@ -14,9 +14,8 @@ namespace pelmora {
 // drive letter, or a "\$Recycle.Bin\" folder anywhere in the path (letter case ignored).
 bool IsInRecycleBin(std::wstring_view path);
 
-// The file a dropped file list offers as the target: the first one, unless the list is empty
-// or that file lies in a recycle bin.
-std::optional<std::wstring> DroppedFileTarget(const std::vector<std::wstring>& files);
+// The files a dropped file list offers as targets: all but those in a recycle bin, in order.
+std::vector<std::wstring> DroppedFileTargets(const std::vector<std::wstring>& files);
 
 // Dropped text becomes a target only when, cut at its first NUL and trimmed of blanks, it
 // classifies as a URL; the result is that trimmed URL.

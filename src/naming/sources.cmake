@@ -25,6 +25,7 @@ pelmora_windows(
   mp3_tag_file.cpp
   site_icon.cpp
   site_icon_file.cpp
+  target_shortcut.cpp
   version_names.cpp
   volume_label.cpp
   web_title.cpp

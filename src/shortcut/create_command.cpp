@@ -11,76 +11,90 @@
 namespace pelmora {
 namespace {
 
-// The shortcut being written: its values trimmed as the command writes them.
-struct Prepared {
-  ShellLinkInfo values;
-  std::wstring name;
-  bool internet = false;
-};
-
 // How one destination went; a Cancel names the field to focus.
 struct DestinationStep {
   enum Outcome { Written, NotWritten, Cancelled } outcome = NotWritten;
   ShortcutField focus = ShortcutField::Name;
 };
 
-DestinationStep WriteInto(const CreateRequest& request, DestinationKind kind, const Prepared& shortcut,
+DestinationStep WriteInto(const CreateRequest& request, DestinationKind kind, const PreparedShortcut& shortcut,
                           const ShellLink& shellLink) {
-  const SubFolderDestination* sub = SubFolderDestinationOf(kind);
-  const std::wstring typed = sub ? TrimSpaces(request.subFolders[static_cast<int>(sub->list)]) : std::wstring();
-  std::wstring folder = sub ? typed : FixedDestinationFolder(request.folders, kind, request.allUsers);
+  const ShortcutPlace place = PlaceOf(request, kind, shortcut);
   // A folder the system could not tell us is no place to write to: without this the file
   // would land in the current drive's root.
-  if (folder.empty()) return {};
-  const std::wstring path = WithTrailingBackslash(folder) + shortcut.name + (shortcut.internet ? L".url" : L".lnk");
+  if (place.path.empty()) return {};
   // Said before any folder is made, so that a refused path leaves nothing behind.
-  if (IsShortcutPathTooLong(path)) {
-    MessageBox(request.owner, PathTooLongText(path), MB_ICONEXCLAMATION | MB_OK);
+  if (IsShortcutPathTooLong(place.path)) {
+    MessageBox(request.owner, PathTooLongText(place.path), MB_ICONEXCLAMATION | MB_OK);
     return {};
   }
-  if (sub) {
-    const SubFolderDecision decision = ResolveSubFolder(request.owner, kind, typed);
-    if (decision.outcome == SubFolderDecision::Cancel) return {DestinationStep::Cancelled, sub->field};
+  if (place.sub) {
+    const SubFolderDecision decision = ResolveSubFolder(request.owner, kind, place.folder);
+    if (decision.outcome == SubFolderDecision::Cancel) return {DestinationStep::Cancelled, place.sub->field};
     if (decision.outcome == SubFolderDecision::Skip) return {};
   }
-  if (GetPathKind(path) == PathKind::File) {
-    const std::wstring question = QuotedDestinationName(kind) +
-                                  L"には同名のショートカットが既に存在します。\r\n\r\n上書きしますか？\r\n";
-    const int answer = MessageBox(request.owner, question, MB_ICONQUESTION | MB_YESNOCANCEL | MB_DEFBUTTON2);
+  if (GetPathKind(place.path) == PathKind::File) {
+    const int answer = MessageBox(request.owner, OverwriteQuestionText(kind), MB_ICONQUESTION | MB_YESNOCANCEL | MB_DEFBUTTON2);
     if (answer == IDNO) return {};
     if (answer != IDYES) return {DestinationStep::Cancelled, ShortcutField::Name};
   }
-  const ShellLinkInfo& v = shortcut.values;
-  const bool ok = shortcut.internet ? WriteInternetShortcut(path, v.target, v.iconFile, v.iconIndex)
-                                    : shellLink.CreateShellLink(path, v);
-  return {ok ? DestinationStep::Written : DestinationStep::NotWritten};
+  return {WriteShortcutFile(place.path, shortcut, shellLink) ? DestinationStep::Written : DestinationStep::NotWritten};
 }
 
 }  // namespace
 
-CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& shellLink) {
-  CreateResult result;
-  Prepared shortcut{request.link, TrimSpaces(request.name)};
+PreparedShortcut PrepareShortcut(const ShellLinkInfo& link, const std::wstring& name) {
+  PreparedShortcut shortcut{link, TrimSpaces(name)};
   ShellLinkInfo& values = shortcut.values;
   values.target = TrimSpaces(values.target);
   values.arguments = TrimSpaces(values.arguments);
   values.workingFolder = TrimSpaces(values.workingFolder);
   values.comment = TrimSpaces(values.comment);
+  return shortcut;
+}
 
-  const ShortcutInfoCheck check = CheckShortcutInfo(values.target, shortcut.name, ClassifyTarget);
+std::array<bool, kDestinationCount> DestinationsToWrite(const CreateRequest& request, const PreparedShortcut& shortcut,
+                                                        bool& startupLeftOut) {
+  std::array<bool, kDestinationCount> ticked = request.ticked;
+  const int startup = static_cast<int>(DestinationKind::Startup);
+  const ShellLinkInfo& values = shortcut.values;
+  startupLeftOut = ticked[startup] && !shortcut.internet &&
+                   IsShutdownCommand(NormalisedFullPath(values.target), values.arguments);
+  if (startupLeftOut) ticked[startup] = false;
+  return ticked;
+}
+
+ShortcutPlace PlaceOf(const CreateRequest& request, DestinationKind kind, const PreparedShortcut& shortcut) {
+  ShortcutPlace place;
+  place.sub = SubFolderDestinationOf(kind);
+  place.folder = place.sub ? TrimSpaces(request.subFolders[static_cast<int>(place.sub->list)])
+                           : FixedDestinationFolder(request.folders, kind, request.allUsers);
+  if (!place.folder.empty())
+    place.path = WithTrailingBackslash(place.folder) + shortcut.name + (shortcut.internet ? L".url" : L".lnk");
+  return place;
+}
+
+bool WriteShortcutFile(const std::wstring& path, const PreparedShortcut& shortcut, const ShellLink& link) {
+  const ShellLinkInfo& v = shortcut.values;
+  return shortcut.internet ? WriteInternetShortcut(path, v.target, v.iconFile, v.iconIndex)
+                           : link.CreateShellLink(path, v);
+}
+
+std::wstring OverwriteQuestionText(DestinationKind kind) {
+  return QuotedDestinationName(kind) + L"には同名のショートカットが既に存在します。\r\n\r\n上書きしますか？\r\n";
+}
+
+CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& shellLink) {
+  CreateResult result;
+  PreparedShortcut shortcut = PrepareShortcut(request.link, request.name);
+  const ShortcutInfoCheck check = CheckShortcutInfo(shortcut.values.target, shortcut.name, ClassifyTarget);
   if (!check.passed) {
     MessageBox(request.owner, check.message, MB_ICONEXCLAMATION | MB_OK);
     result.focus = check.focus;
     return result;
   }
   shortcut.internet = check.kind == TargetKind::Url;
-
-  std::array<bool, kDestinationCount> ticked = request.ticked;
-  const int startup = static_cast<int>(DestinationKind::Startup);
-  if (ticked[startup] && !shortcut.internet && IsShutdownCommand(NormalisedFullPath(values.target), values.arguments)) {
-    ticked[startup] = false;
-    result.startupCleared = true;
-  }
+  const std::array<bool, kDestinationCount> ticked = DestinationsToWrite(request, shortcut, result.startupCleared);
 
   int attempted = 0, written = 0;
   for (int index = 0; index < kDestinationCount; ++index) {

@@ -46,5 +46,36 @@ struct CreateResult {
 // question ends the command at once, without a summary.
 CreateResult CreateShortcuts(const CreateRequest& request, const ShellLink& link);
 
+// The steps of the command that a batch of targets takes for each of them.
+
+// The shortcut as it is written: its values and name trimmed of blanks; `internet` once the
+// target classified as a web address.
+struct PreparedShortcut {
+  ShellLinkInfo values;
+  std::wstring name;
+  bool internet = false;
+};
+PreparedShortcut PrepareShortcut(const ShellLinkInfo& link, const std::wstring& name);
+
+// The destinations to write into: the ticked ones, less Startup for a shutdown, restart or
+// log-off shortcut (`startupLeftOut` then).
+std::array<bool, kDestinationCount> DestinationsToWrite(const CreateRequest& request, const PreparedShortcut& shortcut,
+                                                        bool& startupLeftOut);
+
+// Where a destination puts the shortcut: the typed sub-folder (trimmed) of a sub-folder
+// destination (`sub` set), else the fixed destination's folder, and the file path there. Both
+// empty when there is no folder to write to (none typed, or none the system could tell).
+struct ShortcutPlace {
+  const SubFolderDestination* sub = nullptr;
+  std::wstring folder;
+  std::wstring path;
+};
+ShortcutPlace PlaceOf(const CreateRequest& request, DestinationKind kind, const PreparedShortcut& shortcut);
+
+// Writes a .url for a web address, else a .lnk; false when that failed.
+bool WriteShortcutFile(const std::wstring& path, const PreparedShortcut& shortcut, const ShellLink& link);
+
+// The question before replacing an existing file: the destination's quoted name first.
+std::wstring OverwriteQuestionText(DestinationKind kind);
 
 }  // namespace pelmora

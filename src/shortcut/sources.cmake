@@ -1,10 +1,12 @@
 pelmora_portable(
+  batch_summary.cpp
   destinations.cpp
   name_rules.cpp
   recent_folders.cpp
   shutdown_guard.cpp
 )
 pelmora_windows(
+  batch_create.cpp
   create_command.cpp
   destination_folders.cpp
   recent_folders_win.cpp

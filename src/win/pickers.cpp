@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/handles.h"
+#include "win/picked_files.h"
 #include "win/ole.h"
 
 namespace pelmora {
@@ -24,16 +25,17 @@ int CALLBACK SelectInitialFolder(HWND dialog, UINT message, LPARAM, LPARAM data)
 void SetFilePickerResponder(FilePickerResponder responder) { g_filePicker = std::move(responder); }
 void SetFolderPickerResponder(FolderPickerResponder responder) { g_folderPicker = std::move(responder); }
 
-std::wstring PickFile(HWND owner, int& filterIndex, const std::wstring& initialFolder) {
+std::vector<std::wstring> PickFiles(HWND owner, int& filterIndex, const std::wstring& initialFolder) {
   const int index = filterIndex == 0 ? 1 : filterIndex;
   if (g_filePicker) {
     FilePickerRequest request{index, initialFolder};
-    std::wstring chosen = g_filePicker(request);
+    std::vector<std::wstring> chosen = g_filePicker(request);
     if (!chosen.empty()) filterIndex = request.filterIndex;
     return chosen;
   }
   static const wchar_t filter[] = L"全てのﾌｧｲﾙ(*.*)\0*.*\0実行ﾌｧｲﾙ(*.exe)\0*.exe\0";
-  std::vector<wchar_t> file(32768, L'\0');
+  // Room for the names of a thousand files or more of one folder.
+  std::vector<wchar_t> file(1 << 17, L'\0');
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof(ofn);
   ofn.hwndOwner = owner;
@@ -43,11 +45,12 @@ std::wstring PickFile(HWND owner, int& filterIndex, const std::wstring& initialF
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
-  ofn.Flags = OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  ofn.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_NODEREFERENCELINKS | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
+              OFN_HIDEREADONLY;
   EnsureOle();  // the Explorer-style picker is made of shell objects
   if (!GetOpenFileNameW(&ofn)) return {};
   filterIndex = static_cast<int>(ofn.nFilterIndex);
-  return file.data();
+  return PickedFiles(std::wstring_view(file.data(), file.size()));
 }
 
 std::wstring BrowseForFolder(const std::wstring& title, HWND owner, int rootCsidl, UINT flags,

@@ -4,13 +4,15 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace pelmora {
 
-// "全てのﾌｧｲﾙ(*.*)" and "実行ﾌｧｲﾙ(*.exe)". `filterIndex` is the filter the user left selected
-// last time (0 means the first) and is updated. Links are not followed: choosing a .lnk gives
-// the link file itself. Empty on cancel.
-std::wstring PickFile(HWND owner, int& filterIndex, const std::wstring& initialFolder);
+// "全てのﾌｧｲﾙ(*.*)" and "実行ﾌｧｲﾙ(*.exe)"; one file or several of one folder may be chosen.
+// `filterIndex` is the filter the user left selected last time (0 means the first) and is
+// updated. Links are not followed: choosing a .lnk gives the link file itself. The chosen files'
+// full paths; empty on cancel.
+std::vector<std::wstring> PickFiles(HWND owner, int& filterIndex, const std::wstring& initialFolder);
 
 // The folder picker rooted at a special folder (CSIDL), with an optional initial selection.
 // Empty on cancel, for an item without a file-system path, or on any error.
@@ -22,7 +24,8 @@ struct FilePickerRequest {
   int filterIndex;
   std::wstring initialFolder;
 };
-using FilePickerResponder = std::function<std::wstring(FilePickerRequest& request)>;
+// The responder returns the files the person chose (empty: cancel).
+using FilePickerResponder = std::function<std::vector<std::wstring>(FilePickerRequest& request)>;
 void SetFilePickerResponder(FilePickerResponder responder);
 
 struct FolderPickerRequest {

@@ -1,5 +1,6 @@
 pelmora_portable(
   message_box_placement.cpp
+  picked_files.cpp
 )
 pelmora_windows(
   clipboard.cpp

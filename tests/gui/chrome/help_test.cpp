@@ -89,7 +89,7 @@ TEST(ContextHelp, EveryControlOfTheThreeWindowsHasItsHelp) {
   {
     test::MainWindowSession s;
     const auto texts = AskEveryControl(s.Handle());
-    ExpectEveryControlHasHelp(texts, 49, 6);
+    ExpectEveryControlHasHelp(texts, 50, 6);
     EXPECT_EQ(texts.at(IDC_LBL_COMMENT), texts.at(IDC_TXT_COMMENT));
   }
   EXPECT_TRUE(test::WithModalWindow(

@@ -1,15 +1,18 @@
 // The main job end to end: the real window, real files, the real special folders of the prefix.
 #include <gtest/gtest.h>
 
+#include "app/overwrite_question.h"
 #include "text/code_page.h"
 #include "win/system.h"
 #include "resource.h"
 #include "naming/path_names.h"
 #include "shortcut/shell_link.h"
 #include "support/lnk_reader.h"
+#include "support/win/data_object.h"
 #include "support/win/gui_driver.h"
 #include "support/win/main_window_fixture.h"
 #include "support/win/test_env.h"
+#include "url/internet_shortcut.h"
 
 namespace pelmora {
 namespace {
@@ -34,6 +37,51 @@ std::optional<test::LnkFile> ReadLink(const std::wstring& path) {
   return test::ReadLnkFile(test::ReadFileBytes(path));
 }
 
+// Answers a batch's overwrite questions in place of a person, in order (then キャンセル), and
+// records what was asked.
+class ScriptedOverwrites {
+ public:
+  explicit ScriptedOverwrites(std::deque<OverwriteAnswer> answers) : answers_(std::move(answers)) {
+    SetOverwriteResponder([this](HWND, const std::wstring& text) {
+      asked.push_back(text);
+      if (answers_.empty()) return OverwriteAnswer::Cancel;
+      const OverwriteAnswer answer = answers_.front();
+      answers_.pop_front();
+      return answer;
+    });
+  }
+  ~ScriptedOverwrites() { SetOverwriteResponder({}); }
+  std::vector<std::wstring> asked;
+
+ private:
+  std::deque<OverwriteAnswer> answers_;
+};
+
+std::wstring Quoted(const std::wstring& path) {
+  return path.find(L' ') == std::wstring::npos ? path : L"\"" + path + L"\"";
+}
+
+// Files `stem` 0.txt, `stem` 1.txt ... in `dir`.
+std::vector<std::wstring> MakeFiles(const TempFolder& dir, const std::wstring& stem, int count) {
+  std::vector<std::wstring> files;
+  for (int i = 0; i < count; ++i) {
+    files.push_back(dir / (stem + std::to_wstring(i) + L".txt"));
+    EXPECT_TRUE(test::WriteFileBytes(files.back(), "x"));
+  }
+  return files;
+}
+
+int LinksIn(const std::wstring& folder) {
+  int count = 0;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*.lnk").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  do ++count;
+  while (FindNextFileW(find, &data));
+  FindClose(find);
+  return count;
+}
+
 class CreateCommand : public testing::Test {
  protected:
   void SetUp() override { DeleteFileW(SettingsFile().c_str()); }
@@ -51,9 +99,11 @@ class CreateCommand : public testing::Test {
     Type(s.Control(IDC_TXT_SHORTCUTNAME), name);
   }
   void Tick(MainWindowSession& s, DestinationKind kind) { s.SetBox(IDC_CHK_WHERE + static_cast<int>(kind), true); }
-  // 作成, then what the window posted to itself (a close after the command, say).
+  // 作成, then what the window posted to itself (a close after the command, say), a batch's
+  // items one at a time until its last.
   void Create(MainWindowSession& s) {
     Click(s.Control(IDC_BTN_CREATE));
+    EXPECT_TRUE(s.RunUntil([&] { return test::TextOf(s.Control(IDC_BTN_CREATE)) == L"作成(&C)"; }));
     test::Pump();
   }
 
@@ -519,6 +569,234 @@ TEST_F(CreateCommand, StartedWithALinkTicksItsDestination) {
   EXPECT_TRUE(test::IsChecked(s.Control(IDC_CHK_WHERE + 2)));
   EXPECT_TRUE(test::IsChecked(s.Control(IDC_CHK_ALLUSERS)));
   EXPECT_FALSE(test::IsChecked(s.Control(IDC_CHK_WHERE + 0)));
+}
+
+// Send To with fifty items: each gets its shortcut in both destinations, made by the same rules
+// as if it had been the only target (links and a .url read back, a file's own icon, a link's
+// target's icon); the missing one is named.
+TEST_F(CreateCommand, ASendToBatchWritesEachItemAsItsOnlyTargetWould) {
+  TempFolder dir;
+  const std::wstring lead = dir / L"計画 2027.txt", missing = dir / L"無い.txt";
+  const std::wstring link = dir / L"道具.lnk", url = dir / L"サイト.url";
+  ASSERT_TRUE(test::WriteFileBytes(lead, "x"));
+  ASSERT_TRUE(ShellLink().CreateShellLink(link, lead, dir.Path(), L"-v", GetSystemFolder() + L"shell32.dll", 3,
+                                          SW_SHOWMAXIMIZED, L"説明"));
+  ASSERT_TRUE(WriteInternetShortcut(url, L"http://example.com/a", L"", 0));
+  const std::wstring withIcons = GetSystemFolder() + L"shell32.dll", iconless = dir / L"無印.lnk";
+  ASSERT_TRUE(ShellLink().CreateShellLink(iconless, withIcons, L"", L"", L"", 0, SW_SHOW, L""));
+  std::vector<std::wstring> items{lead, missing, link, url, withIcons, iconless};
+  for (const std::wstring& file : MakeFiles(dir, L"資料 ", 44)) items.push_back(file);
+  std::wstring commandLine;
+  for (const std::wstring& item : items) commandLine += Quoted(item) + L" ";
+  const std::wstring out = dir / L"out", start = dir / L"start", single = dir / L"single";
+  for (const std::wstring& folder : {out, start, single}) ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  WritePrivateProfileStringW(L"GENERAL", L"ExitAfterCreate", L"1", SettingsFile().c_str());
+  {
+    MainWindowSession s(commandLine);
+    EXPECT_EQ(test::TextOf(s.Control(IDC_LBL_BATCH)), L"ほか 49 件");
+    Tick(s, DestinationKind::Free);
+    Tick(s, DestinationKind::StartMenu);
+    Type(s.Control(IDC_CMB_FREEPATH), out);
+    Type(s.Control(IDC_CMB_STARTMENUPATH), start);
+    ScriptedMessageBoxes boxes;
+    Create(s);
+    ASSERT_EQ(boxes.Asks().size(), 1u);
+    EXPECT_EQ(boxes.Asks()[0].text, L"50 件のうち 49 件のショートカットを作成しました（ファイル 98 個）。\r\n\r\n"
+                                    L"作成されなかった項目 1 件:\r\n無い.txt … 見つかりません");
+    EXPECT_EQ(boxes.Asks()[0].style, 48u);
+    EXPECT_FALSE(s.IsOpen()) << "started with targets and ExitAfterCreate: the batch ends the program";
+  }
+  EXPECT_EQ(LinksIn(out), 48);
+  EXPECT_EQ(LinksIn(start), 48);
+  EXPECT_EQ(test::ReadFileBytes(out + L"\\サイト.url"), test::ReadFileBytes(start + L"\\サイト.url"));
+  for (const std::wstring& item : {link, url, withIcons, iconless, items.back()}) {
+    SCOPED_TRACE(item);
+    std::wstring written;
+    {
+      MainWindowSession s(Quoted(item));
+      written = s.CreateInto(single);
+    }
+    ASSERT_FALSE(written.empty());
+    const std::wstring batched = out + L"\\" + FileNameOf(written);
+    if (item == url) {
+      EXPECT_EQ(test::ReadFileBytes(batched), test::ReadFileBytes(written));
+      continue;
+    }
+    const auto one = ReadLink(written), many = ReadLink(batched);
+    ASSERT_TRUE(one && many);
+    EXPECT_EQ(many->TargetPath(), one->TargetPath());
+    EXPECT_EQ(many->arguments, one->arguments);
+    EXPECT_EQ(many->workingDir, one->workingDir);
+    EXPECT_EQ(many->name, one->name);
+    EXPECT_EQ(many->iconLocation, one->iconLocation);
+    EXPECT_EQ(many->iconIndex, one->iconIndex);
+    EXPECT_EQ(many->showCommand, one->showCommand);
+  }
+  EXPECT_EQ(ReadLink(out + L"\\道具.lnk")->arguments.value_or(L""), L"-v");
+  EXPECT_EQ(ReadLink(out + L"\\無印.lnk")->iconLocation.value_or(L""), withIcons);
+}
+
+// The question itself: each button gives its answer; Esc and the close box are キャンセル.
+TEST_F(CreateCommand, TheOverwriteQuestionsButtonsGiveTheirAnswers) {
+  const std::wstring path = L"C:\\任意\\名前.lnk";
+  const struct {
+    int button;  // 0: the close box
+    OverwriteAnswer answer;
+  } cases[] = {{IDC_BTN_OVERWRITE, OverwriteAnswer::Overwrite},     {IDC_BTN_OVERWRITE_ALL, OverwriteAnswer::OverwriteAll},
+               {IDC_BTN_SKIP, OverwriteAnswer::Skip},               {IDC_BTN_SKIP_ALL, OverwriteAnswer::SkipAll},
+               {IDCANCEL, OverwriteAnswer::Cancel},                 {0, OverwriteAnswer::Cancel}};
+  for (const auto& c : cases) {
+    OverwriteAnswer answer = OverwriteAnswer::Overwrite;
+    std::wstring text;
+    HWND focused = nullptr;
+    EXPECT_TRUE(test::WithModalWindow(
+        L"上書きの確認", [&] { answer = AskOverwrite(nullptr, DestinationKind::Free, path); },
+        [&](HWND dialog) {
+          text = test::TextOf(GetDlgItem(dialog, IDC_LBL_OVERWRITE));
+          focused = GetFocus() == GetDlgItem(dialog, IDC_BTN_SKIP) ? dialog : nullptr;
+          if (c.button)
+            Click(GetDlgItem(dialog, c.button));
+          else
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        }));
+    EXPECT_EQ(answer, c.answer) << c.button;
+    EXPECT_EQ(text, BatchOverwriteText(DestinationKind::Free, path));
+    EXPECT_NE(focused, nullptr) << "a stray Enter skips";
+  }
+}
+
+// Two items of one name: the second finds the first one's shortcut, which this batch made, and
+// leaves it; nothing is asked.
+TEST_F(CreateCommand, ABatchKeepsTheFirstOfTwoItemsOfOneName) {
+  TempFolder dir;
+  for (const wchar_t* sub : {L"a", L"b"}) ASSERT_TRUE(CreateDirectoryW((dir / sub).c_str(), nullptr));
+  const std::wstring first = dir / L"a\\同じ.txt", second = dir / L"b\\同じ.txt";
+  for (const std::wstring& file : {first, second}) ASSERT_TRUE(test::WriteFileBytes(file, "x"));
+  MainWindowSession s;
+  s.Drop(test::MakeFileDrop({first, second}));
+  Tick(s, DestinationKind::Free);
+  Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+  ScriptedOverwrites overwrites({});
+  ScriptedMessageBoxes boxes;
+  Create(s);
+  EXPECT_TRUE(overwrites.asked.empty());
+  ASSERT_EQ(boxes.Asks().size(), 1u);
+  EXPECT_NE(boxes.Asks()[0].text.find(L"作成されなかった項目 1 件:\r\n同じ.txt … 「任意の場所」には同じ名前のショートカットを"),
+            std::wstring::npos)
+      << boxes.Asks()[0].text;
+  const auto written = ReadLink(dir / L"同じ.lnk");
+  ASSERT_TRUE(written);
+  EXPECT_EQ(written->TargetPath(), first);
+}
+
+// A batch asks before each existing file; an answer for all holds for the files after it, and
+// キャンセル stops the batch there. The summary counts and names what was not made.
+TEST_F(CreateCommand, ABatchAsksBeforeEachExistingFileUntilAnsweredForAll) {
+  TempFolder dir;
+  const std::vector<std::wstring> files = MakeFiles(dir, L"f", 4);
+  const std::wstring out = dir / L"out";
+  ASSERT_TRUE(CreateDirectoryW(out.c_str(), nullptr));
+  using A = OverwriteAnswer;
+  const struct {
+    std::deque<A> answers;
+    std::size_t asked;
+    std::string replaced;  // digits of the files whose shortcut was replaced
+    std::vector<std::wstring> said;
+  } cases[] = {
+      {{A::OverwriteAll}, 1, "0123", {L"4 件すべてのショートカットを作成しました（ファイル 4 個）。"}},
+      {{A::Overwrite, A::SkipAll},
+       2,
+       "0",
+       {L"4 件のうち 1 件のショートカットを作成しました（ファイル 1 個）。\r\n\r\n作成されなかった項目 3 件:\r\n"
+        L"f1.txt … 「任意の場所」に同名のショートカットがあるため、上書きしませんでした\r\nf2.txt … ",
+        L"\r\nf3.txt … "}},
+      {{A::Skip, A::Cancel},
+       2,
+       "",
+       {L"4 件のうち 0 件", L"\r\nf1.txt … キャンセルしました\r\n\r\n中止したため、残りの 2 件は作成していません。"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.replaced);
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(test::WriteFileBytes(out + L"\\f" + std::to_wstring(i) + L".lnk", "old"));
+    MainWindowSession s;
+    s.Drop(test::MakeFileDrop(files));
+    Tick(s, DestinationKind::Free);
+    Type(s.Control(IDC_CMB_FREEPATH), out);
+    ScriptedOverwrites overwrites(c.answers);
+    ScriptedMessageBoxes boxes;
+    Create(s);
+    ASSERT_EQ(overwrites.asked.size(), c.asked);
+    EXPECT_EQ(overwrites.asked[0],
+              L"「任意の場所」には同名のショートカットが既に存在します。\r\n\r\n" + out + L"\\f0.lnk\r\n\r\n上書きしますか？");
+    for (int i = 0; i < 4; ++i)
+      EXPECT_EQ(ReadLink(out + L"\\f" + std::to_wstring(i) + L".lnk").has_value(),
+                c.replaced.find(static_cast<char>('0' + i)) != std::string::npos)
+          << i;
+    ASSERT_EQ(boxes.Asks().size(), 1u);
+    for (const std::wstring& said : c.said) EXPECT_NE(boxes.Asks()[0].text.find(said), std::wstring::npos) << boxes.Asks()[0].text;
+    EXPECT_EQ(test::TextOf(s.Control(IDC_BTN_CREATE)), L"作成(&C)");
+  }
+}
+
+// The question whether to make a missing sub-folder comes once for the whole batch; a name of
+// the form's that the rules refuse stops the batch before anything is written.
+TEST_F(CreateCommand, ABatchAsksOnceForAMissingFolderAndChecksTheFormFirst) {
+  TempFolder dir;
+  const std::vector<std::wstring> files = MakeFiles(dir, L"m", 3);
+  const std::wstring missing = dir / L"新しい";
+  MainWindowSession s;
+  s.Drop(test::MakeFileDrop(files));
+  Tick(s, DestinationKind::Free);
+  Type(s.Control(IDC_CMB_FREEPATH), missing);
+  Type(s.Control(IDC_TXT_SHORTCUTNAME), L"a/b");
+  {
+    ScriptedMessageBoxes boxes;
+    Create(s);
+    ASSERT_EQ(boxes.Asks().size(), 1u);
+    EXPECT_EQ(boxes.Asks()[0].text, L"ショートカット名に \\ / : * ? \" < > | は使えません。");
+    EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_SHORTCUTNAME));
+    EXPECT_EQ(GetPathKind(missing), PathKind::Missing);
+  }
+  Type(s.Control(IDC_TXT_SHORTCUTNAME), L"最初");
+  for (const int answer : {IDNO, IDYES}) {
+    ScriptedMessageBoxes boxes({answer});
+    Create(s);
+    ASSERT_EQ(boxes.Asks().size(), 2u) << answer;
+    EXPECT_TRUE(boxes.Asks()[0].text.starts_with(L"「任意の場所」には指定されたフォルダは存在しません。"));
+    if (answer == IDNO) {
+      EXPECT_NE(boxes.Asks()[1].text.find(L"作成されなかった項目 3 件:\r\nm0.txt … 「任意の場所」のフォルダがありません\r\nm1.txt … "),
+                std::wstring::npos)
+          << boxes.Asks()[1].text;
+    } else {
+      EXPECT_EQ(boxes.Asks()[1].text, L"3 件すべてのショートカットを作成しました（ファイル 3 個）。");
+      EXPECT_EQ(boxes.Asks()[1].style, 64u);
+    }
+  }
+  for (const wchar_t* name : {L"最初", L"m1", L"m2"}) EXPECT_TRUE(ReadLink(missing + L"\\" + name + L".lnk")) << name;
+  EXPECT_TRUE(IsWindowVisible(s.Control(IDC_LBL_BATCH))) << "the batch stays for another destination";
+}
+
+// While a batch is created one item at a time, 作成 says how far it is, and a click stops it.
+TEST_F(CreateCommand, ABatchShowsHowFarItIsAndCreateStopsIt) {
+  TempFolder dir;
+  const std::vector<std::wstring> files = MakeFiles(dir, L"s", 30);
+  MainWindowSession s;
+  s.Drop(test::MakeFileDrop(files));
+  Tick(s, DestinationKind::Free);
+  Type(s.Control(IDC_CMB_FREEPATH), dir.Path());
+  HWND create = s.Control(IDC_BTN_CREATE);
+  ScriptedMessageBoxes boxes;
+  Click(create);
+  EXPECT_EQ(test::TextOf(create), L"中止 (0/30)");
+  ASSERT_TRUE(s.RunUntil([&] { return test::TextOf(create) == L"中止 (5/30)"; }));
+  EXPECT_EQ(LinksIn(dir.Path()), 5);
+  Click(create);
+  ASSERT_TRUE(s.RunUntil([&] { return !boxes.Asks().empty(); }));
+  EXPECT_EQ(boxes.Asks()[0].text, L"30 件のうち 5 件のショートカットを作成しました（ファイル 5 個）。\r\n\r\n"
+                                  L"中止したため、残りの 25 件は作成していません。");
+  EXPECT_EQ(LinksIn(dir.Path()), 5);
+  EXPECT_EQ(test::TextOf(create), L"作成(&C)");
+  EXPECT_TRUE(test::IsEnabled(create));
 }
 
 }  // namespace

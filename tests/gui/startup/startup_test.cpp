@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "win/system.h"
+#include "naming/path_names.h"
 #include "text/code_page.h"
 #include "resource.h"
 #include "support/win/gui_driver.h"
@@ -66,6 +67,40 @@ TEST_F(Startup, FilesAndFoldersFillTheFormFromTheirPath) {
   MainWindowSession s(dir.Path());  // a bare folder path
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), dir.Path());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
+}
+
+// Explorer's Send To hands a multiple selection over as full paths, each quoted when it holds a
+// blank: the form takes the first and says how many more wait. One path stays one target.
+TEST_F(Startup, SendToWithSeveralPathsWaitsBesideTheFirst) {
+  TempFolder dir;
+  const std::wstring spaced = dir / L"計画 2027.txt", plain = dir / L"memo.txt";
+  ASSERT_TRUE(test::WriteFileBytes(spaced, "x"));
+  ASSERT_TRUE(test::WriteFileBytes(plain, "x"));
+  const auto quoted = [](const std::wstring& path) {
+    return path.find(L' ') == std::wstring::npos ? path : L"\"" + path + L"\"";
+  };
+  const struct {
+    std::wstring commandLine;
+    std::wstring target;
+    const wchar_t* waiting;  // nullptr: no batch
+  } cases[] = {
+      {L"\"" + spaced + L"\"", spaced, nullptr},
+      {spaced, spaced, nullptr},  // unquoted, blank and all
+      {quoted(spaced) + L" " + quoted(plain), spaced, L"ほか 1 件"},
+      {quoted(dir / L"無い.txt") + L" " + quoted(plain) + L" " + quoted(spaced), plain, L"ほか 2 件"},
+  };
+  for (const auto& c : cases) {
+    MainWindowSession s(c.commandLine);
+    SCOPED_TRACE(c.commandLine);
+    EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), c.target);
+    EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), FileNameOf(c.target).substr(0, FileNameOf(c.target).size() - 4));
+    EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_SHORTCUTNAME));
+    EXPECT_EQ(IsWindowVisible(s.Control(IDC_LBL_BATCH)) != FALSE, c.waiting != nullptr);
+    if (c.waiting) {
+      EXPECT_EQ(TextOf(s.Control(IDC_LBL_BATCH)), c.waiting);
+      EXPECT_NE(s.ToolTipOf(IDC_LBL_BATCH).find(L"画面で編集した欄は、最初の項目にだけ使われます"), std::wstring::npos);
+    }
+  }
 }
 
 TEST_F(Startup, TextThatNamesNothingOpensAnEmptyWindow) {

@@ -51,17 +51,72 @@ TEST_F(TargetSelection, DroppedFilesAndFolders) {
   MainWindowSession s;
   Type(s, IDC_TXT_OPTION, L"old args");
 
-  s.Drop(test::MakeFileDrop({first, second, folder}));  // only the first counts
+  s.Drop(test::MakeFileDrop({first, second, folder}));  // the first fills the form, the others wait
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), first);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), dir.Path());
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"報告書.final");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_OPTION)), L"");
   EXPECT_EQ(GetFocus(), s.Control(IDC_TXT_SHORTCUTNAME));
+  EXPECT_TRUE(IsWindowVisible(s.Control(IDC_LBL_BATCH)));
+  EXPECT_EQ(TextOf(s.Control(IDC_LBL_BATCH)), L"ほか 2 件");
 
-  s.Drop(test::MakeFileDrop({folder}));
+  s.Drop(test::MakeFileDrop({folder}));  // one target again
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), folder);
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_WRKPATH)), L"");
   EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"写真");
+  EXPECT_FALSE(IsWindowVisible(s.Control(IDC_LBL_BATCH)));
+
+  s.Drop(test::MakeFileDrop({L"C:\\RECYCLER\\S-1-5\\Dc1.txt", second}));  // the recycle bin's item is left out
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), second);
+  EXPECT_FALSE(IsWindowVisible(s.Control(IDC_LBL_BATCH)));
+}
+
+// The file picker's multiple choice makes a batch; its link lists every item, and the batch ends
+// on request, with a new target typed, or with the form cleared.
+TEST_F(TargetSelection, SeveralPickedFilesWaitUntilANewTargetOrTheList) {
+  TempFolder dir;
+  std::vector<std::wstring> files;
+  for (const wchar_t* name : {L"一.txt", L"二 2.txt", L"三.exe"}) {
+    files.push_back(dir / name);
+    ASSERT_TRUE(test::WriteFileBytes(files.back(), "x"));
+  }
+  SetFilePickerResponder([&](FilePickerRequest&) { return files; });
+  MainWindowSession s;
+  HWND link = s.Control(IDC_LBL_BATCH);
+  const auto pickAll = [&] {
+    test::Click(s.Control(IDC_BTN_BROWS + 0));
+    ASSERT_EQ(TextOf(link), L"ほか 2 件");
+    ASSERT_TRUE(IsWindowVisible(link));
+  };
+  pickAll();
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), files[0]);
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_SHORTCUTNAME)), L"一");
+  for (const int button : {IDCANCEL, IDC_BTN_BATCH_LEAVE}) {
+    std::vector<std::wstring> listed;
+    std::wstring note;
+    EXPECT_TRUE(test::WithModalWindow(
+        L"一括作成の項目", [&] { test::Click(link); },
+        [&](HWND dialog) {
+          HWND list = GetDlgItem(dialog, IDC_LST_BATCH);
+          for (LRESULT i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
+            wchar_t text[MAX_PATH] = {};
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            listed.push_back(text);
+          }
+          note = TextOf(GetDlgItem(dialog, IDC_LBL_BATCH_NOTE));
+          test::Click(GetDlgItem(dialog, button));
+        }));
+    EXPECT_EQ(listed, files);
+    EXPECT_NE(note.find(L"画面で編集した欄はこの項目にだけ使われます"), std::wstring::npos) << note;
+    EXPECT_EQ(IsWindowVisible(link) != FALSE, button == IDCANCEL);
+  }
+  EXPECT_EQ(TextOf(s.Control(IDC_TXT_LNKPATH)), files[0]) << "the form keeps the first";
+  pickAll();
+  Type(s, IDC_TXT_LNKPATH, files[1]);
+  EXPECT_FALSE(IsWindowVisible(link));
+  pickAll();
+  test::Click(s.Control(IDC_BTN_CLEAR + 0));
+  EXPECT_FALSE(IsWindowVisible(link));
 }
 
 TEST_F(TargetSelection, RecycleBinItemsAndOtherTextAreIgnored) {
@@ -158,7 +213,7 @@ TEST_F(TargetSelection, ShortcutFilesReadBackKeepTheirIconOnEveryRoad) {
                                                 {L"%SystemRoot%\\system32\\shell32.dll", 12},
                                                 {L"Z:\\gone\\アイコン.ico", 2}};
   std::wstring chosen;
-  SetFilePickerResponder([&](FilePickerRequest&) { return chosen; });
+  SetFilePickerResponder([&](FilePickerRequest&) { return std::vector{chosen}; });
   for (const Road road : kRoads) {
     for (const auto& [iconFile, iconIndex] : icons) {
       SCOPED_TRACE(testing::PrintToString(iconFile) + " road " + std::to_string(static_cast<int>(road)));
@@ -213,7 +268,7 @@ TEST_F(TargetSelection, AShortcutFileThatCannotBeReadChangesNothing) {
   const win::FileHandle lock(CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
   std::wstring chosen;
-  SetFilePickerResponder([&](FilePickerRequest&) { return chosen; });
+  SetFilePickerResponder([&](FilePickerRequest&) { return std::vector{chosen}; });
   for (const Road road : kRoads) {
     for (const std::wstring& broken : {truncated, notLink, noUrl, locked}) {
       SCOPED_TRACE(testing::PrintToString(broken) + " road " + std::to_string(static_cast<int>(road)));
@@ -251,7 +306,7 @@ TEST_F(TargetSelection, FilePickerStartsInTheTargetsFolderAndRemembersItsFilter)
   SetFilePickerResponder([&](FilePickerRequest& request) {
     calls.push_back({request.filterIndex, request.initialFolder});
     request.filterIndex = 2;  // the person switches to executables
-    return file;
+    return std::vector{file};
   });
   MainWindowSession s;
   test::Click(s.Control(IDC_BTN_BROWS + 0));
@@ -271,7 +326,7 @@ TEST_F(TargetSelection, ThePreviewFollowsTheTargetsIcons) {
   ASSERT_TRUE(test::WriteFileBytes(text, "x"));
   const std::wstring withIcons = GetSystemFolder() + L"shell32.dll";
   std::wstring chosen = withIcons;
-  SetFilePickerResponder([&](FilePickerRequest&) { return chosen; });
+  SetFilePickerResponder([&](FilePickerRequest&) { return std::vector{chosen}; });
   std::vector<COLORREF> pictures[2];
   for (int arrowIcon : {0, 1}) {
     WritePrivateProfileStringW(L"GENERAL", L"ArrowIcon", std::to_wstring(arrowIcon).c_str(), SettingsFile().c_str());

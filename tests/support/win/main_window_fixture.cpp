@@ -41,6 +41,20 @@ void MainWindowSession::PumpLikeTheProgram() {
   }
 }
 
+bool MainWindowSession::RunUntil(const std::function<bool()>& done, DWORD maxMs) {
+  const ULONGLONG end = GetTickCount64() + maxMs;
+  MSG msg;
+  while (IsOpen() && !done()) {
+    if (GetTickCount64() >= end) return false;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+      continue;
+    }
+    if (msg.message != WM_QUIT) DispatchProgramMessage(hwnd_, msg);
+  }
+  return true;
+}
+
 IDropTarget* MainWindowSession::DropTarget() {
   FinishTheLoad();
   // Where RegisterDragDrop keeps the target for the system's drag loop.

@@ -3,6 +3,7 @@
 #pragma once
 #include <ole2.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ class MainWindowSession {
   bool FetchingTitle() const;
   // Runs the window's messages as the program's loop does, once through the queue.
   void PumpLikeTheProgram();
+  // Runs the window's messages one at a time, as the program's loop does, until `done` (checked
+  // before each) or the window has gone; false when that took longer than `maxMs`.
+  bool RunUntil(const std::function<bool()>& done, DWORD maxMs = 30000);
   // Drops `data` on the window as OLE's drag loop does, releases it, and runs what the drop started.
   void Drop(IDataObject* data);
   // The drop target the window registered (null before the whole load, or when none).

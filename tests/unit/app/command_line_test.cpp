@@ -52,6 +52,38 @@ TEST(ClassifyCommandLine, SwitchesInAnyCaseWithTheirLengthTests) {
   }
 }
 
+TEST(StartupTargets, SendToListsOfFullPathsElseOneTarget) {
+  using Paths = std::vector<std::wstring>;
+  // Only these paths exist; the second, spelt with a doubled backslash, would split into two.
+  const auto exists = [](const std::wstring& path) {
+    return path == L"C:\\My Files\\a b.txt" || path == L"C:\\My \\\\b.txt";
+  };
+  std::wstring fifty;
+  Paths fiftyPaths;
+  for (int i = 0; i < 50; ++i) {
+    fiftyPaths.push_back(L"D:\\写真 " + std::to_wstring(i) + L".jpg");
+    fifty += L"\"" + fiftyPaths.back() + L"\" ";
+  }
+  const struct {
+    std::wstring text;
+    Paths targets;
+  } cases[] = {
+      {L"C:\\My Files\\a b.txt", {L"C:\\My Files\\a b.txt"}},                // one existing path, blanks unquoted
+      {L"C:\\My \\\\b.txt", {L"C:\\My \\\\b.txt"}},                          // the whole text first
+      {L"\"C:\\My Files\\a b.txt\"", {L"\"C:\\My Files\\a b.txt\""}},        // one quoted: the text as it was
+      {L"\"C:\\gone\\a b.txt\"", {L"\"C:\\gone\\a b.txt\""}},                  // one quoted, missing
+      {L"C:\\no such\\x.txt", {L"C:\\no such\\x.txt"}},                        // "such\x.txt" is no full path
+      {L"\"C:\\a b\\x.txt\" \"D:\\日本 語\\y.lnk\"", {L"C:\\a b\\x.txt", L"D:\\日本 語\\y.lnk"}},
+      {L"C:\\x.txt \"D:\\y z.url\" \\\\srv\\share\\w", {L"C:\\x.txt", L"D:\\y z.url", L"\\\\srv\\share\\w"}},
+      {L"C:\\x.txt  C:\\", {L"C:\\x.txt", L"C:\\"}},
+      {L"http://a.jp/ C:\\x.txt", {L"http://a.jp/ C:\\x.txt"}},                    // a URL and its title
+      {L"\"C:\\a\"b C:\\c", {L"\"C:\\a\"b C:\\c"}},                            // not Send To's quoting
+      {L"\"C:\\a C:\\b", {L"\"C:\\a C:\\b"}},                                    // no closing quote
+      {fifty, fiftyPaths},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StartupTargets(c.text, exists), c.targets) << c.text;
+}
+
 TEST(AutoArgument, FolderPartThenUrlAndTitle) {
   using K = AutoFolderPart::Kind;
   const struct {

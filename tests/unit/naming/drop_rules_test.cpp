@@ -13,9 +13,10 @@ TEST(DropRules, RecycleBinItemsAreIgnored) {
                               L"C:\\My$Recycle.Bin\\x", L"", L"C"})
     EXPECT_FALSE(IsInRecycleBin(path)) << path;
 
-  EXPECT_FALSE(DroppedFileTarget({}));
-  EXPECT_EQ(DroppedFileTarget({L"C:\\a.txt", L"C:\\b.txt", L"C:\\c.txt"}), L"C:\\a.txt");
-  EXPECT_FALSE(DroppedFileTarget({L"C:\\RECYCLER\\S-1-5\\Dc1.txt", L"C:\\b.txt"}));
+  using Files = std::vector<std::wstring>;
+  EXPECT_EQ(DroppedFileTargets({}), Files{});
+  EXPECT_EQ(DroppedFileTargets({L"C:\\a.txt", L"C:\\b.txt", L"C:\\c.txt"}), (Files{L"C:\\a.txt", L"C:\\b.txt", L"C:\\c.txt"}));
+  EXPECT_EQ(DroppedFileTargets({L"C:\\RECYCLER\\S-1-5\\Dc1.txt", L"C:\\b.txt", L"D:\\$Recycle.Bin\\x"}), Files{L"C:\\b.txt"});
 }
 
 TEST(DropRules, OnlyTextThatIsAUrlBecomesTheTrimmedTarget) {
