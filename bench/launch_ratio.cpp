@@ -499,10 +499,10 @@ int wmain(int argc, wchar_t** argv) {
     const std::vector<double>* floors[kRows] = {&floorWindow, &floorPeak,  &trivialExit, &hostRun,
                                                 &floorCreate, &floorTitle, &floorLink};
     std::printf("medians of %d interleaved rounds after one warm-up round; a ratio is the median of the\n"
-                "rounds' own ratios, the middle half of which lies in the range beside it; ! marks a\n"
+                "rounds' own ratios, the middle 50%% of which lie in the range beside it; ! marks a\n"
                 "ratio over its goal\n\n",
                 rounds);
-    std::printf("%10s %10s  %5s%11s%6s", "this build", "floor", "ratio", "middle half", "goal");
+    std::printf("%10s %10s  %5s %10s%6s", "this build", "floor", "ratio", "middle 50%", "goal");
     if (builds.size() > 1) std::printf(" | %10s  %5s", "earlier", "ratio");
     std::printf(" | action / floor\n");
     for (int r = 0; r < kRows; ++r) {
