@@ -96,19 +96,29 @@ foreach(extra ${PELMORA_TEST_EXTRAS})
   include(${extra})
 endforeach()
 
-# Benchmarks (ratios within one run): tools/bench runs them.
-# The yardsticks are linked as the program is: static, delay-loaded DLLs, stripped.
+# Benchmarks (ratios within one run): tools/bench runs them; ctest does not.
+# The yardsticks and floors are linked as the program is: static, delay-loaded DLLs, stripped.
+# The floors show Pelmora's own dialog and do only the platform calls of the action measured.
 add_executable(bench_trivial_dialog WIN32 ${PELMORA_SOURCE_DIR}/bench/trivial_dialog.cpp)
-add_executable(bench_floor_dialog WIN32 ${PELMORA_SOURCE_DIR}/bench/floor_dialog.cpp ${PELMORA_RC})
-target_include_directories(bench_floor_dialog PRIVATE ${PELMORA_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated)
-foreach(yardstick bench_trivial_dialog bench_floor_dialog)
-  target_link_libraries(${yardstick} PRIVATE ${PELMORA_DELAYED_LIBS})
+set(PELMORA_BENCH_FLOORS bench_floor_dialog bench_floor_create bench_floor_title bench_floor_link)
+foreach(floor ${PELMORA_BENCH_FLOORS})
+  string(REPLACE "bench_" "" source ${floor})
+  add_executable(${floor} WIN32 ${PELMORA_SOURCE_DIR}/bench/${source}.cpp ${PELMORA_RC})
+  target_include_directories(${floor} PRIVATE ${PELMORA_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated)
+endforeach()
+foreach(yardstick bench_trivial_dialog ${PELMORA_BENCH_FLOORS})
+  target_link_libraries(${yardstick} PRIVATE ${PELMORA_DELAYED_LIBS} uuid)
   add_dependencies(${yardstick} pelmora_delay_load)
   target_link_options(${yardstick} PRIVATE -municode -mwindows -s)
+  pelmora_warnings(${yardstick})
 endforeach()
-add_executable(bench_launch_ratio ${PELMORA_SOURCE_DIR}/bench/launch_ratio.cpp)
+# The page a start with a URL fetches comes from the tests' small HTTP server.
+add_executable(bench_launch_ratio ${PELMORA_SOURCE_DIR}/bench/launch_ratio.cpp
+                                  ${PELMORA_SOURCE_DIR}/tests/support/win/http_test_server.cpp)
+target_include_directories(bench_launch_ratio PRIVATE ${PELMORA_SOURCE_DIR}/res ${PELMORA_SOURCE_DIR}/tests)
 target_link_options(bench_launch_ratio PRIVATE -municode)
-target_link_libraries(bench_launch_ratio PRIVATE psapi)
+target_link_libraries(bench_launch_ratio PRIVATE psapi shell32 ole32 uuid ws2_32)
+pelmora_warnings(bench_launch_ratio)
 # A batch of targets against single ones, on the real main window (linked as the tests are).
 add_executable(bench_batch_ratio ${PELMORA_SOURCE_DIR}/bench/batch_ratio.cpp ${PELMORA_RC})
 target_link_libraries(bench_batch_ratio PRIVATE pelmora_core ${PELMORA_WINDOWS_LIBS})
