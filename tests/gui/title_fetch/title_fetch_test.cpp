@@ -185,8 +185,8 @@ TEST_F(TitleFetch, ClosingEndsTheFetchAtOnce) {
 // into the shortcut; whatever the server does, the title stays and the icon is a real one or none.
 TEST_F(TitleFetch, TheSitesIconFollowsTheTitle) {
   Store(L"GetUrlIcon", L"1");
-  Store(L"ConnectTimeOut", L"2");
-  Store(L"ReceiveTimeOut", L"2");
+  Store(L"ConnectTimeOut", L"1");
+  Store(L"ReceiveTimeOut", L"1");
   const std::string png = test::SolidPng(32, 32);
   const std::string ico = test::Ico({{16, 16, test::IconBitmap(16, 16)}});
   auto page = [](const std::string& head) { return "<html><head><title>T</title>" + head + "</head></html>"; };
@@ -224,6 +224,21 @@ TEST_F(TitleFetch, TheSitesIconFollowsTheTitle) {
       {"an endless icon",
        {{"/", Behaviour::Serve, page("<link rel=icon href=/i.png>")}, {"/i.png", Behaviour::EndlessBody, png, "image/png"}},
        L"/", false},
+      {"an icon sent with 404",
+       {{"/", Behaviour::Serve, page("<link rel=icon href=/i.png>")}, {"/i.png", Behaviour::Serve, png, "image/png", 404}},
+       L"/", false},
+      {"an HTML error page for the icon",
+       {{"/", Behaviour::Serve, page("<link rel=icon href=/i.png>")},
+        {"/i.png", Behaviour::Serve, "<html><title>Error</title></html>", "text/html"}},
+       L"/", false},
+      {"a 50 MB icon",
+       {{"/", Behaviour::Serve, page("<link rel=icon href=/i.png>")},
+        {"/i.png", Behaviour::Serve, png + std::string(50u << 20, '\0'), "image/png"}},
+       L"/", false},
+      {"an icon server that never answers",
+       {{"/", Behaviour::Serve, page("<link rel=icon href=/i.png>")}, {"/i.png", Behaviour::NeverAnswer}}, L"/", false},
+      {"a truncated ICO", {{"/", Behaviour::Serve, page("")}, {"/favicon.ico", Behaviour::Serve, ico.substr(0, 30), "image/x-icon"}},
+       L"/", false},
   };
   const std::wstring icons = ProgramFolder() + L"icons";
   for (const Row& row : rows) {
@@ -233,7 +248,10 @@ TEST_F(TitleFetch, TheSitesIconFollowsTheTitle) {
     MainWindowSession s(server.Url(row.start));
     ASSERT_TRUE(s.WaitWhileFetching());
     EXPECT_EQ(Name(s), L"T") << "the title never waits for the icon, nor suffers from it";
+    // Whatever the server does, the fetch ends within its time-outs and the window answers meanwhile.
     ASSERT_TRUE(WaitForPosted(s, kIconFetchedMessage));
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(SendMessageTimeoutW(s.Handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &answer));
     const std::wstring iconFile = s.ToolTipOf(IDC_PIC_ICON);
     const test::TempFolder out;
     const std::wstring written = s.CreateInto(out.Path());
