@@ -94,14 +94,7 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Form_Unload();
       return TRUE;
     case WM_TIMER:
-      if (wParam == kBatchStepTimer) {
-        KillTimer(hwnd_, kBatchStepTimer);
-        BatchStep();
-        return TRUE;
-      }
-      if (wParam != kAfterShowTimer) return FALSE;
-      FinishLoad();
-      return TRUE;
+      return OnTimer(wParam);
     case kBatchStepMessage:
       BatchStep();
       return TRUE;
@@ -119,15 +112,7 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (auto drop = drops_.TakeLatest(); drop && !RunningCommand()) AcceptDroppedData(*drop);
       return TRUE;
     case WM_SETCURSOR:
-      // The pointer says that the window works on: a title is on its way. Over the batch's
-      // link it is the hand.
-      if (LOWORD(lParam) != HTCLIENT) return FALSE;
-      if (!batch_.SetCursorOver(reinterpret_cast<HWND>(wParam))) {
-        if (!titleFetch_.Running()) return FALSE;
-        SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
-      }
-      SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
-      return TRUE;
+      return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam));
     case WM_DPICHANGED:
       OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
       return TRUE;
@@ -144,6 +129,29 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return FALSE;
   }
+}
+
+INT_PTR MainWindow::OnTimer(WPARAM timer) {
+  if (timer == kBatchStepTimer) {
+    KillTimer(hwnd_, kBatchStepTimer);
+    BatchStep();
+    return TRUE;
+  }
+  if (timer != kAfterShowTimer) return FALSE;
+  FinishLoad();
+  return TRUE;
+}
+
+INT_PTR MainWindow::OnSetCursor(HWND over, UINT hitTest) {
+  // The pointer says that the window works on: a title is on its way. Over the batch's link it
+  // is the hand.
+  if (hitTest != HTCLIENT) return FALSE;
+  if (!batch_.SetCursorOver(over)) {
+    if (!titleFetch_.Running()) return FALSE;
+    SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
+  }
+  SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
+  return TRUE;
 }
 
 INT_PTR MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {

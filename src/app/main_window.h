@@ -40,6 +40,8 @@ class MainWindow : public DialogWindow<MainWindow> {
   void OnFinalMessage() { delete this; }
   void OnCommand(int id, int code);
   INT_PTR OnDrawItem(const DRAWITEMSTRUCT& item);
+  INT_PTR OnTimer(WPARAM timer);
+  INT_PTR OnSetCursor(HWND over, UINT hitTest);
   void OnDpiChanged(const RECT& suggested);
 
   // Event handlers, named after control and event.
