@@ -43,9 +43,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   bench::g_onCommand = WriteLinks;
   HWND hwnd = bench::CreateFloorDialog(instance);
   if (!hwnd || g_arguments.size() < 3) return 1;
-  // The form shows what 作成 will write, as the program's does.
+  // The form shows what 作成 will write, and 作成 can be clicked, as the program's does.
   SetDlgItemTextW(hwnd, IDC_TXT_LNKPATH, g_arguments[0].c_str());
   SetDlgItemTextW(hwnd, IDC_TXT_SHORTCUTNAME, g_arguments[1].c_str());
+  EnableWindow(GetDlgItem(hwnd, IDC_BTN_CREATE), TRUE);
   ShowWindow(hwnd, show);
   const int code = bench::RunDialogLoop(hwnd);
   g_file->Release();
