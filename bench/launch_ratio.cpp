@@ -5,6 +5,8 @@
 //   that does nothing (and that floor against a one-button dialog, for the record);
 // - the peak working set 1 s after the window is shown (work deferred past the first paint
 //   counts), against the floor's at the same moment;
+// - both again for the record against the floor making the platform calls of Pelmora's own load
+//   (floor_dialog /LOAD: icons, system folders, tooltips, OLE and a drop target);
 // - a window-less /AUTO run writing a real .url, against a trivial program that ends at once (and
 //   against the scripting host writing the same .url through WScript.Shell, for the record);
 // - 作成 with all seven destinations ticked, from the click to the summary box, against the same
@@ -22,6 +24,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <functional>
 #include <string>
 #include <utility>
@@ -297,7 +300,7 @@ double RatioOfRounds(const std::vector<double>& a, const std::vector<double>& b)
   return Median(RatiosOfRounds(a, b));
 }
 
-enum Row { kWindow, kPeak, kAuto, kHost, kCreate, kTitle, kLink, kRows };
+enum Row { kWindow, kPeak, kWindowLoad, kPeakLoad, kAuto, kAutoWrite, kHost, kCreate, kTitle, kLink, kRows };
 
 struct RowText {
   const char* action;
@@ -307,7 +310,10 @@ struct RowText {
 constexpr RowText kRowTexts[kRows] = {
     {"main window shown and idle / floor dialog", "s", 1.05},
     {"peak working set 1 s after shown / floor dialog", "MB", 1.10},
+    {"main window shown and idle / floor + the load's platform calls", "s", 0},
+    {"peak working set 1 s after shown / floor + the load's platform calls", "MB", 0},
     {"/AUTO writing a .url / trivial program", "s", 1.10},
+    {"/AUTO writing a .url / trivial program writing the same .url", "s", 0},
     {"/AUTO writing a .url / scripting host, same .url", "s", 0},
     {"作成, 7 destinations, click to summary / 7 IShellLinkW saves", "s", 1.15},
     {"URL start until the page title / floor + one WinINet GET", "s", 1.15},
@@ -375,6 +381,9 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const int rounds = argc > 2 ? std::max(9, _wtoi(argv[2])) : 15;
+  // BENCH_ROWS=window,auto,create,title,link measures only those actions (all when unset).
+  const wchar_t* only = _wgetenv(L"BENCH_ROWS");
+  auto measured = [only](const wchar_t* action) { return !only || std::wcsstr(only, action) != nullptr; };
   std::vector<Series> builds{Series(argv[1])};
   if (argc > 3) builds.emplace_back(argv[3]);
   const std::wstring floorExe = Beside(L"bench_floor_dialog.exe"), trivialExe = Beside(L"bench_trivial_dialog.exe"),
@@ -386,7 +395,8 @@ int wmain(int argc, wchar_t** argv) {
   {
     const BenchFiles files;
     const std::wstring script = files.path + L"\\shortcut.js";
-    const std::wstring autoFile = files.path + L"\\bench.url", hostFile = files.path + L"\\host.url";
+    const std::wstring autoFile = files.path + L"\\bench.url", hostFile = files.path + L"\\host.url",
+                       trivialFile = files.path + L"\\trivial.url";
     // The scripting host's way to the same file: WScript.Shell's CreateShortcut and Save.
     const bool prepared = WriteBytes(script,
                                      "var shell = WScript.CreateObject(\"WScript.Shell\");\r\n"
@@ -404,6 +414,7 @@ int wmain(int argc, wchar_t** argv) {
     GetSystemDirectoryW(system, MAX_PATH);
     const std::wstring cscript = std::wstring(system) + L"\\cscript.exe";
     const std::wstring autoArgs = L"/AUTO\"" + files.path + L"\" http://127.0.0.1/ bench";
+    const std::wstring trivialArgs = L"/URL\"" + trivialFile + L"\" http://127.0.0.1/";
     const std::wstring hostArgs = L"//nologo " + Quoted(script) + L" " + Quoted(hostFile) + L" http://127.0.0.1/";
     const std::wstring url = server.Url(L"/bench-page.html");
     std::wstring createFloorArgs = Quoted(files.target) + L" " + Quoted(files.targetName);
@@ -430,7 +441,7 @@ int wmain(int argc, wchar_t** argv) {
       return files.RemoveCreated() == static_cast<int>(files.destinations.size()) ? seconds : -1;
     };
 
-    std::vector<double> floorWindow, floorPeak, trivialWindow, trivialExit, hostRun, floorCreate, floorTitle,
+    std::vector<double> floorWindow, floorPeak, floorLoadWindow, floorLoadPeak, trivialWindow, trivialExit, trivialWrite, hostRun, floorCreate, floorTitle,
         floorLink;
     // The first round warms the system's caches for everything measured and is not counted.
     // Each action's runs come one after another, Pelmora first in even rounds and the floor
@@ -447,57 +458,71 @@ int wmain(int argc, wchar_t** argv) {
         if (i % 2 != 0) std::reverse(runs.begin(), runs.end());
         for (const auto& run : runs) run();
       };
-      inTurn(
-          [&](Series& b) {
-            b.Settings("");
-            const Measured m = Run(b.exe, L"", windowAndMemory);
-            if (!counted) return;
-            b.Add(kWindow, m.seconds);
-            b.Add(kPeak, m.peakMegabytes);
-          },
-          [&] {
-            const Measured f = Run(floorExe, L"", windowAndMemory);
-            add(floorWindow, f.seconds);
-            add(floorPeak, f.peakMegabytes);
-          });
-      add(trivialWindow, Run(trivialExe, L"", window).seconds);
-      inTurn(
-          [&](Series& b) {
-            const double seconds = writing(b.exe, autoArgs, autoFile);
-            if (!counted) return;
-            b.Add(kAuto, seconds);
-            b.Add(kHost, seconds);
-          },
-          [&] {
-            add(trivialExit, Run(trivialExe, L"/EXIT", ends).seconds);
-            add(hostRun, writing(cscript, hostArgs, hostFile));
-          });
-      inTurn(
-          [&](Series& b) {
-            b.Settings(createSettings);
-            const double seconds = creating(b.exe, Quoted(files.target));
-            if (counted) b.Add(kCreate, seconds);
-          },
-          [&] { add(floorCreate, creating(floorCreateExe, createFloorArgs)); });
-      inTurn(
-          [&](Series& b) {
-            b.Settings(titleSettings);
-            const double seconds = Run(b.exe, url, title).seconds;
-            if (counted) b.Add(kTitle, seconds);
-          },
-          [&] { add(floorTitle, Run(floorTitleExe, url, title).seconds); });
-      inTurn(
-          [&](Series& b) {
-            b.Settings("");
-            const double seconds = Run(b.exe, Quoted(files.link), link).seconds;
-            if (counted) b.Add(kLink, seconds);
-          },
-          [&] { add(floorLink, Run(floorLinkExe, Quoted(files.link), link).seconds); });
+      if (measured(L"window")) {
+        inTurn(
+            [&](Series& b) {
+              b.Settings("");
+              const Measured m = Run(b.exe, L"", windowAndMemory);
+              if (!counted) return;
+              b.Add(kWindow, m.seconds);
+              b.Add(kPeak, m.peakMegabytes);
+              b.Add(kWindowLoad, m.seconds);
+              b.Add(kPeakLoad, m.peakMegabytes);
+            },
+            [&] {
+              const Measured f = Run(floorExe, L"", windowAndMemory);
+              add(floorWindow, f.seconds);
+              add(floorPeak, f.peakMegabytes);
+              const Measured load = Run(floorExe, L"/LOAD", windowAndMemory);
+              add(floorLoadWindow, load.seconds);
+              add(floorLoadPeak, load.peakMegabytes);
+            });
+        add(trivialWindow, Run(trivialExe, L"", window).seconds);
+      }
+      if (measured(L"auto"))
+        inTurn(
+            [&](Series& b) {
+              const double seconds = writing(b.exe, autoArgs, autoFile);
+              if (!counted) return;
+              b.Add(kAuto, seconds);
+              b.Add(kAutoWrite, seconds);
+              b.Add(kHost, seconds);
+            },
+            [&] {
+              add(trivialExit, Run(trivialExe, L"/EXIT", ends).seconds);
+              add(trivialWrite, writing(trivialExe, trivialArgs, trivialFile));
+              add(hostRun, writing(cscript, hostArgs, hostFile));
+            });
+      if (measured(L"create"))
+        inTurn(
+            [&](Series& b) {
+              b.Settings(createSettings);
+              const double seconds = creating(b.exe, Quoted(files.target));
+              if (counted) b.Add(kCreate, seconds);
+            },
+            [&] { add(floorCreate, creating(floorCreateExe, createFloorArgs)); });
+      if (measured(L"title"))
+        inTurn(
+            [&](Series& b) {
+              b.Settings(titleSettings);
+              const double seconds = Run(b.exe, url, title).seconds;
+              if (counted) b.Add(kTitle, seconds);
+            },
+            [&] { add(floorTitle, Run(floorTitleExe, url, title).seconds); });
+      if (measured(L"link"))
+        inTurn(
+            [&](Series& b) {
+              b.Settings("");
+              const double seconds = Run(b.exe, Quoted(files.link), link).seconds;
+              if (counted) b.Add(kLink, seconds);
+            },
+            [&] { add(floorLink, Run(floorLinkExe, Quoted(files.link), link).seconds); });
     }
     for (const Series& b : builds) b.Settings("");
 
-    const std::vector<double>* floors[kRows] = {&floorWindow, &floorPeak,  &trivialExit, &hostRun,
-                                                &floorCreate, &floorTitle, &floorLink};
+    const std::vector<double>* floors[kRows] = {&floorWindow, &floorPeak,    &floorLoadWindow, &floorLoadPeak,
+                                                &trivialExit, &trivialWrite, &hostRun,         &floorCreate,
+                                                &floorTitle,  &floorLink};
     std::printf("medians of %d interleaved rounds after one warm-up round; a ratio is the median of the\n"
                 "rounds' own ratios, the middle 50%% of which lie in the range beside it; ! marks a\n"
                 "ratio over its goal\n\n",
@@ -506,6 +531,7 @@ int wmain(int argc, wchar_t** argv) {
     if (builds.size() > 1) std::printf(" | %10s  %5s", "earlier", "ratio");
     std::printf(" | action / floor\n");
     for (int r = 0; r < kRows; ++r) {
+      if (floors[r]->empty()) continue;
       const RowText& text = kRowTexts[r];
       const Series& now = builds.front();
       const std::vector<double> ratios = RatiosOfRounds(now.rows[r], *floors[r]);
@@ -526,13 +552,14 @@ int wmain(int argc, wchar_t** argv) {
       }
       std::printf(" | %s\n", text.action);
     }
-    std::printf("\nfloor dialog vs one-button dialog: %.3f s / %.3f s, ratio %.2f (for the record)\n",
-                Median(floorWindow), Median(trivialWindow), RatioOfRounds(floorWindow, trivialWindow));
+    if (!floorWindow.empty())
+      std::printf("\nfloor dialog vs one-button dialog: %.3f s / %.3f s, ratio %.2f (for the record)\n",
+                  Median(floorWindow), Median(trivialWindow), RatioOfRounds(floorWindow, trivialWindow));
 
     // Runs that did not get where they were to go are left out of the figures above.
     for (const Series& b : builds) {
       for (int r = 0; r < kRows; ++r) {
-        if (r == kHost || !b.failed[r]) continue;
+        if (kRowTexts[r].goal == 0 || !b.failed[r]) continue;
         std::printf("%s: %d of %d runs failed: %s\n", &b == &builds.front() ? "this build" : "earlier build",
                     b.failed[r], rounds, kRowTexts[r].action);
         if (&b == &builds.front()) status = 1;

@@ -1,5 +1,6 @@
 // The yardstick: the smallest dialog program built the same way as Pelmora. With /EXIT it ends
-// at once (the yardstick for the window-less actions).
+// at once (the yardstick for the window-less actions); with /URL"FILE" URL it writes the internet
+// shortcut FILE as /AUTO does (a new file, then its URL line) and ends.
 #include <windows.h>
 
 static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
@@ -13,6 +14,17 @@ static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR args, int show) {
   if (args && lstrcmpiW(args, L"/EXIT") == 0) return 0;
+  if (args && CompareStringOrdinal(args, 5, L"/URL\"", 5, TRUE) == CSTR_EQUAL) {
+    wchar_t path[MAX_PATH] = {};
+    const wchar_t* end = args + 5;
+    while (*end && *end != L'"') ++end;
+    if (end[0] != L'"' || end[1] != L' ' || end - args - 5 >= MAX_PATH) return 1;
+    lstrcpynW(path, args + 5, static_cast<int>(end - args - 5) + 1);
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    CloseHandle(file);
+    return WritePrivateProfileStringW(L"InternetShortcut", L"URL", end + 2, path) ? 0 : 1;
+  }
   // An in-memory template: a captioned dialog with one button.
   struct {
     DLGTEMPLATE t;
