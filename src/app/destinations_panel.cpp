@@ -131,10 +131,8 @@ void DestinationsPanel::Remember(RecentList which) {
 }
 
 std::wstring DestinationsPanel::FolderToOpen(DestinationKind kind) const {
-  if (const SubFolderDestination* sub = SubFolderDestinationOf(kind)) {
-    const std::wstring typed = TrimSpaces(WindowText(Control(SubFolderControlsOf(sub->list).combo)));
-    return GetPathKind(typed) == PathKind::Folder ? typed : std::wstring();
-  }
+  if (const SubFolderDestination* sub = SubFolderDestinationOf(kind))
+    return ExistingFolder(WindowText(Control(SubFolderControlsOf(sub->list).combo)));
   return FixedDestinationFolder(folders_, kind, AllUsers());
 }
 

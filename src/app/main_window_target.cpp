@@ -214,16 +214,7 @@ void MainWindow::btnBrows_Click(int index) {
   }
 }
 
-namespace {
-
 // A typed folder is offered as the picker's initial selection when it exists.
-std::wstring ExistingFolder(const std::wstring& typed) {
-  const std::wstring text = TrimSpaces(typed);
-  return GetPathKind(text) == PathKind::Folder ? text : std::wstring();
-}
-
-}  // namespace
-
 void MainWindow::PickTarget(bool folder) {
   if (folder) {
     const std::wstring chosen =

@@ -38,6 +38,11 @@ PathKind GetPathKind(const std::wstring& path) {
   return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
 }
 
+std::wstring ExistingFolder(const std::wstring& typed) {
+  const std::wstring text = TrimSpaces(typed);
+  return GetPathKind(text) == PathKind::Folder ? text : std::wstring();
+}
+
 std::wstring NormalisedFullPath(const std::wstring& path) {
   if (path.empty() || path.find(L'\0') != std::wstring::npos) return path;
   std::wstring full(32768, L'\0');

@@ -14,6 +14,8 @@ std::wstring GetWindowsFolder();
 std::wstring GetSystemFolder();
 // Missing also when the path cannot be examined; hidden and system entries count.
 PathKind GetPathKind(const std::wstring& path);
+// A folder as typed into a field: its blanks trimmed, when it exists; else empty.
+std::wstring ExistingFolder(const std::wstring& typed);
 // The full path with "\" separators, "." and ".." resolved and short (8.3) names made long
 // where the entries exist; the text unchanged when the system cannot make it full.
 std::wstring NormalisedFullPath(const std::wstring& path);

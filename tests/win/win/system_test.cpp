@@ -54,6 +54,10 @@ TEST(GetPathKind, FoldersFilesHiddenAndMissing) {
   EXPECT_EQ(GetPathKind(dir / L"missing"), PathKind::Missing);
   EXPECT_EQ(GetPathKind(L""), PathKind::Missing);
   EXPECT_EQ(GetPathKind(dir / L"*.txt"), PathKind::Missing);
+  // A typed folder: its blanks go; a file or a missing folder gives nothing.
+  EXPECT_EQ(ExistingFolder(L"  " + hidden + L" "), hidden);
+  EXPECT_EQ(ExistingFolder(dir / L"a.txt"), L"");
+  EXPECT_EQ(ExistingFolder(dir / L"missing"), L"");
 }
 
 TEST(EnsureFolderExists, CreatesMissingParentsAndAcceptsExisting) {
