@@ -6,6 +6,7 @@
 
 #include "text/text_rules.h"
 #include "win/registry.h"
+#include "win/system.h"
 #include "naming/icon_location.h"
 
 namespace pelmora {
@@ -73,13 +74,12 @@ void IconPreview::Clear() {
 int IconPreview::SetIconSource(const std::wstring& path) {
   source_.clear();
   Clear();
-  if (path.empty()) return 0;
-  const auto count = reinterpret_cast<UINT_PTR>(ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), 0xFFFFFFFF));
+  const int count = IconCount(path);
   if (count > 0) {
     source_ = path;
     if (setTooltip_) setTooltip_(path);
   }
-  return static_cast<int>(count);
+  return count;
 }
 
 void IconPreview::DrawIconFromSource(int index) {

@@ -1,20 +1,17 @@
 #include "naming/target_shortcut.h"
 
-#include <shellapi.h>
-
 #include "naming/derive_name.h"
 #include "naming/long_path.h"
 #include "text/text_rules.h"
 #include "url/classify_target.h"
 #include "url/internet_shortcut.h"
+#include "win/system.h"
 
 namespace pelmora {
 namespace {
 
 // A file that holds icons is its own icon, as the preview takes it.
-bool HoldsIcons(const std::wstring& path) {
-  return !path.empty() && ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), 0xFFFFFFFF) != nullptr;
-}
+bool HoldsIcons(const std::wstring& path) { return IconCount(path) > 0; }
 
 // The fields a link read back shows: cut at a NUL and trimmed; without an icon of its own, its
 // target's first icon (none for a bitmap).

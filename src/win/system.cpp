@@ -1,5 +1,6 @@
 #include "win/system.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "text/text_rules.h"
@@ -36,6 +37,12 @@ PathKind GetPathKind(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
   return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
+}
+
+int IconCount(const std::wstring& file) {
+  if (file.empty()) return 0;
+  const auto count = reinterpret_cast<UINT_PTR>(ExtractIconW(GetModuleHandleW(nullptr), file.c_str(), 0xFFFFFFFF));
+  return static_cast<int>(count);
 }
 
 std::wstring ExistingFolder(const std::wstring& typed) {

@@ -14,6 +14,8 @@ std::wstring GetWindowsFolder();
 std::wstring GetSystemFolder();
 // Missing also when the path cannot be examined; hidden and system entries count.
 PathKind GetPathKind(const std::wstring& path);
+// How many icons a file holds (a program, a DLL, an .ico); 0 for none, or when it cannot be read.
+int IconCount(const std::wstring& file);
 // A folder as typed into a field: its blanks trimmed, when it exists; else empty.
 std::wstring ExistingFolder(const std::wstring& typed);
 // The full path with "\" separators, "." and ".." resolved and short (8.3) names made long

@@ -78,6 +78,9 @@ TEST(SystemFolders, EndWithABackslash) {
   EXPECT_EQ(windows.back(), L'\\');
   EXPECT_EQ(system.back(), L'\\');
   EXPECT_EQ(GetPathKind(system + L"shell32.dll"), PathKind::File);
+  // The shell's icons are there to count; a missing file holds none.
+  EXPECT_GT(IconCount(system + L"shell32.dll"), 30);
+  EXPECT_EQ(IconCount(system + L"no such file.dll"), 0);
 }
 
 TEST(ChooseIcon, TheSeamAnswersForThePerson) {
