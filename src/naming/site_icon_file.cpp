@@ -10,8 +10,8 @@
 
 #include "naming/icon_image.h"
 #include "text/text_rules.h"
-#include "win/handles.h"
 #include "win/system.h"
+#include "win/whole_file.h"
 
 namespace pelmora {
 namespace {
@@ -110,47 +110,13 @@ std::string ConvertedToPng(std::string_view image, IconImageKind kind) {
   return png;
 }
 
-// True when the file at `path` holds exactly `bytes`.
-bool FileHolds(const std::wstring& path, std::string_view bytes) {
-  const win::FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  LARGE_INTEGER size{};
-  if (!file || !GetFileSizeEx(file.get(), &size) || static_cast<unsigned long long>(size.QuadPart) != bytes.size())
-    return false;
-  std::string held(bytes.size(), '\0');
-  DWORD got = 0;
-  return ReadFile(file.get(), held.data(), static_cast<DWORD>(held.size()), &got, nullptr) && got == held.size() &&
-         held == bytes;
-}
-
-bool WriteNewFile(const std::wstring& path, std::string_view bytes) {
-  bool written = false;
-  {
-    const win::FileHandle file(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    DWORD put = 0;
-    written = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) &&
-              put == bytes.size();
-  }
-  if (!written) DeleteFileW(path.c_str());
-  return written;
-}
-
-// The icon kept in one folder; empty, with no temporary file left, when the folder takes none.
-std::wstring StoreIn(const std::wstring& folder, std::string_view iconFile, const std::wstring& name) {
+// The icon kept in one folder; empty, with no new file left, when the folder takes none.
+std::wstring StoreIn(const std::wstring& folder, const std::string& iconFile, const std::wstring& name) {
   if (!EnsureFolderExists(folder)) return {};
-  const std::wstring base = WithTrailingBackslash(folder);
-  const std::wstring path = base + name;
-  if (FileHolds(path, iconFile)) return path;
-  // Named after the process and thread, so that two fetches never share one.
-  const std::wstring temporary = base + L"~" + name + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                 std::to_wstring(GetCurrentThreadId()) + L".tmp";
-  if (!WriteNewFile(temporary, iconFile)) return {};
-  if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return path;
-  DeleteFileW(temporary.c_str());
+  const std::wstring path = WithTrailingBackslash(folder) + name;
+  if (ReadWholeFile(path) == iconFile || ReplaceWholeFile(path, iconFile)) return path;
   // Another fetch of the same icon may have just put it there.
-  return FileHolds(path, iconFile) ? path : std::wstring();
+  return ReadWholeFile(path) == iconFile ? path : std::wstring();
 }
 
 }  // namespace
@@ -175,8 +141,9 @@ std::vector<std::wstring> SiteIconFolders() {
 std::wstring StoreSiteIcon(std::string_view iconFile, const std::wstring& name,
                            const std::vector<std::wstring>& folders) {
   if (iconFile.empty() || name.empty()) return {};
+  const std::string bytes(iconFile);
   for (const std::wstring& folder : folders) {
-    std::wstring path = StoreIn(folder, iconFile, name);
+    std::wstring path = StoreIn(folder, bytes, name);
     if (!path.empty()) return path;
   }
   return {};

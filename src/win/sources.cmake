@@ -19,4 +19,5 @@ pelmora_windows(
   system.cpp
   tool_tips.cpp
   version_resource.cpp
+  whole_file.cpp
 )
