@@ -9,10 +9,7 @@ namespace {
 constexpr bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 bool IsFullPath(std::wstring_view path) {
-  if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') {
-    const wchar_t letter = static_cast<wchar_t>(path[0] | 0x20);
-    return letter >= L'a' && letter <= L'z';
-  }
+  if (StartsWithDrive(path)) return path.size() >= 3 && path[2] == L'\\';
   return path.size() > 2 && path[0] == L'\\' && path[1] == L'\\';
 }
 

@@ -63,6 +63,10 @@ bool ContainsNoCase(std::wstring_view haystack, std::wstring_view needle) {
   return false;
 }
 
+bool StartsWithDrive(std::wstring_view path) {
+  return path.size() >= 2 && path[1] == L':' && (path[0] | 0x20) >= L'a' && (path[0] | 0x20) <= L'z';
+}
+
 bool EndsWith(std::wstring_view text, std::wstring_view tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }

@@ -21,6 +21,8 @@ bool EqualsNoCase(std::wstring_view a, std::wstring_view b);
 // True when `needle` occurs in `haystack`, letter case ignored.
 bool ContainsNoCase(std::wstring_view haystack, std::wstring_view needle);
 bool EndsWith(std::wstring_view text, std::wstring_view tail);
+// True when the path begins with a drive: an ASCII letter and a colon ("C:").
+bool StartsWithDrive(std::wstring_view path);
 // Appends a backslash unless the text already ends in one.
 std::wstring WithTrailingBackslash(std::wstring_view folder);
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+#include "text/text_rules.h"
 #include "url/url_syntax.h"
 #include "win/handles.h"
 
@@ -12,9 +13,7 @@ using win::FindHandle;
 using win::QuietCriticalErrors;
 namespace {
 
-bool IsDriveOnly(const std::wstring& path) {
-  return path.size() == 2 && path[1] == L':' && ((path[0] | 0x20) >= L'a' && (path[0] | 0x20) <= L'z');
-}
+bool IsDriveOnly(const std::wstring& path) { return path.size() == 2 && StartsWithDrive(path); }
 
 // A directory search finds entries inside folders; a drive or share root is no such entry, and a
 // folder written with a trailing backslash is searched as the folder's unnamed child. So the

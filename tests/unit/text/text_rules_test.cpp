@@ -68,6 +68,9 @@ TEST(TextRules, TrimmingAndBackslashes) {
   EXPECT_EQ(FirstLine(std::wstring(L"C:\\a\0b", 6)), L"C:\\a");
   EXPECT_EQ(FirstLine(L"C:\\a b"), L"C:\\a b");
   EXPECT_EQ(WithTrailingBackslash(L"C:\\"), L"C:\\");
+  // A drive is an ASCII letter and a colon, nothing else.
+  for (const wchar_t* drive : {L"C:", L"z:\\a", L"A:b"}) EXPECT_TRUE(StartsWithDrive(drive)) << drive;
+  for (const wchar_t* other : {L"", L"C", L"1:\\", L"\\\\s\\c", L"@:", L"[:", L"ｃ:"}) EXPECT_FALSE(StartsWithDrive(other)) << other;
   EXPECT_EQ(WithTrailingBackslash(L"C:\\a"), L"C:\\a\\");
 }
 
