@@ -45,9 +45,11 @@ bool FetchJob::Stopped() {
 }
 
 void FetchJob::GiveUp() {
-  std::lock_guard<std::mutex> lock(mutex);
-  givenUp_ = true;
-  stopped_ = true;
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    givenUp_ = true;
+  }
+  End();  // which posts nothing now
 }
 
 void FetchJob::End() {

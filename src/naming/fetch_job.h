@@ -27,7 +27,7 @@ class FetchJob {
 
   // Given up or ended: the job keeps nothing more and goes.
   bool Stopped();
-  // By the window: no message is posted, and the job stops at its next step.
+  // By the window: the job ends now without a message; its thread stops at its next step.
   void GiveUp();
   // Tells the end once (the message, unless given up): the results are final from here on.
   void End();

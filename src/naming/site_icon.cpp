@@ -106,9 +106,7 @@ SiteIconFetch::~SiteIconFetch() { GiveUp(); }
 bool SiteIconFetch::Started() const { return job_ != nullptr; }
 
 void SiteIconFetch::GiveUp() {
-  if (!job_) return;
-  job_->GiveUp();
-  job_->End();
+  if (job_) job_->GiveUp();
 }
 
 std::wstring SiteIconFetch::IconPath() const { return job_ ? job_->IconPath() : std::wstring(); }

@@ -95,9 +95,7 @@ PageDownload::~PageDownload() { GiveUp(); }
 bool PageDownload::Started() const { return job_ != nullptr; }
 
 void PageDownload::GiveUp() {
-  if (!job_) return;
-  job_->GiveUp();
-  job_->End();
+  if (job_) job_->GiveUp();
 }
 
 std::string PageDownload::Bytes() const { return job_ ? job_->Bytes() : std::string(); }
